@@ -1,0 +1,226 @@
+#include "number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace classifier {
+namespace {
+
+constexpr std::string_view kArabicDecimalPoint = "\u066B";
+constexpr std::string_view kArabicGroupSeparator = "\u066C";
+
+// Blanks and invisible marks that may surround a typed or pasted number.
+constexpr std::array<std::string_view, 12> kBlanks = {
+    " ",      "\t", "\n", "\r", "\v", "\f",
+    "\u00A0", // no-break space
+    "\u202F", // narrow no-break space
+    "\u200E", // left-to-right mark
+    "\u200F", // right-to-left mark
+    "\u061C", // Arabic letter mark
+    "\uFEFF", // byte order mark
+};
+
+// Walks the text of one number and writes it out as plain ASCII for std::from_chars.
+class Scanner {
+public:
+    Scanner(std::string_view text, const NumberFormat& format) : rest_(text), format_(format) {}
+
+    std::optional<std::string> canonical() {
+        trim();
+        std::string out;
+        if (!take("+") && take("-")) {
+            out += '-';
+        }
+        const std::size_t wholeDigits = integerPart(out);
+        std::size_t fractionDigits = 0;
+        if (decimalPoint()) {
+            out += '.';
+            fractionDigits = digits(out);
+        }
+        if (failed_ || wholeDigits + fractionDigits == 0) {
+            return std::nullopt;
+        }
+        if (take("e") || take("E")) {
+            out += 'e';
+            if (take("-")) {
+                out += '-';
+            } else {
+                take("+");
+            }
+            if (digits(out) == 0) {
+                return std::nullopt;
+            }
+        }
+        if (failed_ || !rest_.empty()) {
+            return std::nullopt;
+        }
+        return out;
+    }
+
+private:
+    void trim() {
+        for (bool trimmed = true; trimmed;) {
+            trimmed = false;
+            for (std::string_view blank : kBlanks) {
+                while (rest_.starts_with(blank)) {
+                    rest_.remove_prefix(blank.size());
+                    trimmed = true;
+                }
+                while (rest_.ends_with(blank)) {
+                    rest_.remove_suffix(blank.size());
+                    trimmed = true;
+                }
+            }
+        }
+    }
+
+    bool take(std::string_view token) {
+        if (token.empty() || !rest_.starts_with(token)) {
+            return false;
+        }
+        rest_.remove_prefix(token.size());
+        return true;
+    }
+
+    bool lookingAt(std::string_view token) const {
+        return !token.empty() && rest_.starts_with(token);
+    }
+
+    // One digit in ASCII, Persian (U+06F0..U+06F9) or Arabic-Indic (U+0660..U+0669) form.
+    std::optional<char> digit() {
+        if (!rest_.empty() && rest_[0] >= '0' && rest_[0] <= '9') {
+            const char d = rest_[0];
+            rest_.remove_prefix(1);
+            return d;
+        }
+        if (rest_.size() >= 2) {
+            const auto lead = static_cast<unsigned char>(rest_[0]);
+            const auto trail = static_cast<unsigned char>(rest_[1]);
+            const bool persian = lead == 0xDB && trail >= 0xB0 && trail <= 0xB9;
+            const bool arabic = lead == 0xD9 && trail >= 0xA0 && trail <= 0xA9;
+            if (persian || arabic) {
+                rest_.remove_prefix(2);
+                return static_cast<char>('0' + (trail & 0x0F));
+            }
+        }
+        return std::nullopt;
+    }
+
+    std::size_t digits(std::string& out) {
+        std::size_t count = 0;
+        while (const auto d = digit()) {
+            out += *d;
+            ++count;
+        }
+        return count;
+    }
+
+    bool dotIsDecimalPoint() const {
+        return format_.decimalPoint != "." && format_.groupSeparator != ".";
+    }
+
+    bool decimalPoint() {
+        return take(format_.decimalPoint) || take(kArabicDecimalPoint) ||
+               (dotIsDecimalPoint() && take("."));
+    }
+
+    bool groupSeparator() {
+        if (lookingAt(format_.decimalPoint) || lookingAt(kArabicDecimalPoint)) {
+            return false;
+        }
+        return take(format_.groupSeparator) || take(kArabicGroupSeparator);
+    }
+
+    // Whole digits, grouped in threes after a first group of one to three digits.
+    std::size_t integerPart(std::string& out) {
+        std::size_t count = digits(out);
+        if (count == 0 || count > 3) {
+            return count;
+        }
+        while (groupSeparator()) {
+            const std::size_t group = digits(out);
+            if (group != 3) {
+                failed_ = true;
+                return 0;
+            }
+            count += group;
+        }
+        return count;
+    }
+
+    std::string_view rest_;
+    const NumberFormat& format_;
+    bool failed_ = false;
+};
+
+// Decimal exponent of the leading digit of a canonical number, saturating far beyond the
+// range of a double. Positive means the magnitude is at least 1.
+long long leadingExponent(std::string_view canonical) {
+    const std::size_t e = canonical.find('e');
+    const std::string_view mantissa = canonical.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = canonical.substr(e + 1);
+        const bool negative = digits.starts_with('-');
+        digits.remove_prefix(negative ? 1 : 0);
+        for (char d : digits) {
+            exponent = std::min(exponent * 10 + (d - '0'), 1'000'000'000LL);
+        }
+        exponent = negative ? -exponent : exponent;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) {
+        return 0;
+    }
+    const auto place = static_cast<long long>(point) - static_cast<long long>(first);
+    return exponent + (first < point ? place : place + 1);
+}
+
+} // namespace
+
+std::optional<double> parseNumber(std::string_view text, const NumberFormat& format) {
+    const std::optional<std::string> canonical = Scanner(text, format).canonical();
+    if (!canonical) {
+        return std::nullopt;
+    }
+    const char* begin = canonical->data();
+    const char* end = begin + canonical->size();
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(begin, end, value);
+    if (ptr != end) {
+        return std::nullopt;
+    }
+    if (ec == std::errc::result_out_of_range) {
+        if (leadingExponent(*canonical) > 0) {
+            return std::nullopt;
+        }
+        return canonical->starts_with('-') ? -0.0 : 0.0;
+    }
+    if (ec != std::errc{} || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string formatNumber(double value, const NumberFormat& format) {
+    if (value == 0.0) {
+        return "0";
+    }
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, 15);
+    std::string text;
+    for (const char* c = buffer.data(); c != result.ptr; ++c) {
+        if (*c == '.') {
+            text += format.decimalPoint;
+        } else {
+            text += *c == 'e' ? 'E' : *c;
+        }
+    }
+    return text;
+}
+
+} // namespace classifier
