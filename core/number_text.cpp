@@ -179,6 +179,26 @@ long long leadingExponent(std::string_view canonical) {
     return exponent + (first < point ? place : place + 1);
 }
 
+// The general format with the given significant digits (or the shortest exact form), the
+// locale's decimal separator and a capital exponent letter.
+std::string generalForm(double value, std::optional<int> digits, const NumberFormat& format) {
+    std::array<char, 64> buffer{};
+    char* const first = buffer.data();
+    char* const last = first + buffer.size();
+    const auto result = digits
+                            ? std::to_chars(first, last, value, std::chars_format::general, *digits)
+                            : std::to_chars(first, last, value, std::chars_format::general);
+    std::string text;
+    for (const char* c = first; c != result.ptr; ++c) {
+        if (*c == '.') {
+            text += format.decimalPoint;
+        } else {
+            text += *c == 'e' ? 'E' : *c;
+        }
+    }
+    return text;
+}
+
 } // namespace
 
 std::optional<double> parseNumber(std::string_view text, const NumberFormat& format) {
@@ -209,16 +229,11 @@ std::string formatNumber(double value, const NumberFormat& format) {
     if (value == 0.0) {
         return "0";
     }
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::general, 15);
-    std::string text;
-    for (const char* c = buffer.data(); c != result.ptr; ++c) {
-        if (*c == '.') {
-            text += format.decimalPoint;
-        } else {
-            text += *c == 'e' ? 'E' : *c;
-        }
+    std::string text = generalForm(value, 15, format);
+    // Rounding the largest doubles to 15 digits can carry them past the range of a double;
+    // their shortest exact form reads back.
+    if (!parseNumber(text, format)) {
+        text = generalForm(value, std::nullopt, format);
     }
     return text;
 }
