@@ -9,6 +9,8 @@ packages=(
   clang libclang-rt-14-dev clang-format
   # libraries
   qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libbenchmark-dev
+  # the picture-drawing tool writes its JPEGs through libjpeg
+  libjpeg-dev
   # fonts that show Persian text at the window's sizes
   fonts-noto-ui-core fonts-dejavu-core
   # a virtual display and screenshots, for running the window without a screen

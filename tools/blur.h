@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QImage>
+
+// Softens an ARGB image in place with three passes of a box blur of the given radius; used for
+// the shadows under the pictures' objects.
+void blur(QImage& image, int radius);

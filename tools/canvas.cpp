@@ -1,0 +1,35 @@
+#include "canvas.h"
+
+#include <QFontInfo>
+#include <stdexcept>
+
+QImage transparentCanvas(int width, int height) {
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+QImage filledCanvas(int width, int height, const QColor& colour) {
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(colour);
+    return image;
+}
+
+void prepare(QPainter& painter) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
+QFont requireFont(const QString& family, int pixelSize, QFont::Weight weight) {
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    const QString found = QFontInfo(font).family();
+    if (found.compare(family, Qt::CaseInsensitive) != 0) {
+        throw std::runtime_error("font \"" + family.toStdString() + "\" is not installed (got \"" +
+                                 found.toStdString() + "\")");
+    }
+    return font;
+}
