@@ -6,6 +6,7 @@
 
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <QRadialGradient>
 #include <array>
 
 namespace {
@@ -80,12 +81,28 @@ void drawSoilInTopSieve(QPainter& p, double top) {
     p.drawEllipse(QRectF(stackLeft, top - rimDepth, stackRight - stackLeft, 2 * rimDepth));
 }
 
+// A soft brown shadow on which the stack stands.
+void drawGroundShadow(QPainter& p, double y) {
+    const double radius = (stackRight - stackLeft) * 0.62;
+    QRadialGradient shade(QPointF(0, 0), radius);
+    shade.setColorAt(0, QColor(0x60, 0x30, 0x10, 120));
+    shade.setColorAt(1, QColor(0x60, 0x30, 0x10, 0));
+    p.save();
+    p.translate((stackLeft + stackRight) / 2, y);
+    p.scale(1.0, 0.16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(shade);
+    p.drawEllipse(QPointF(0, 0), radius, radius);
+    p.restore();
+}
+
 void drawSieveStack(QPainter& p, double top) {
-    const double bandHeight = 19;
+    const double bandHeight = 21;
     const std::array<QString, 3> sieves{QStringLiteral("No. 4"), QStringLiteral("No. 40"),
                                         QStringLiteral("No. 200")};
     const double panTop = top + 3 * bandHeight;
-    drawBand(p, panTop, 11, QString()); // the pan under the sieves
+    drawGroundShadow(p, panTop + 12 + rimDepth - 1);
+    drawBand(p, panTop, 12, QString()); // the pan under the sieves
     for (int i = 2; i >= 0; --i)
         drawBand(p, top + i * bandHeight, bandHeight, sieves[i]);
     drawSoilInTopSieve(p, top);
@@ -277,7 +294,7 @@ QImage drawEmblemPicture() {
     drawCentredText(p, QRectF(4, 26, 134, 20), credits::persianTitle,
                     requireFont(persianFamily, 13, QFont::Bold), QColor(0x40, 0x40, 0x40));
     p.fillRect(QRectF(24, 49, 94, 1), palette::red);
-    drawSieveStack(p, 66);
+    drawSieveStack(p, 63);
     drawCentredText(p, QRectF(4, 156, 134, 16), credits::version,
                     requireFont(latinFamily, 11, QFont::Bold), QColor(0x30, 0x30, 0x30));
     drawCentredText(p, QRectF(4, 174, 134, 14), credits::projectName,
