@@ -39,6 +39,18 @@ constexpr SmallCog smallCogs[] = {
     {32, {16.0, 19.0}, 10.0, 4.0, 2.8},
 };
 
+void useSmallCog(IconGeometry& g) {
+    for (const SmallCog& small : smallCogs) {
+        if (small.size == g.size) {
+            g.cogCentre = small.centre;
+            g.cogRadius = small.radius;
+            g.toothWidth = small.toothWidth;
+            g.holeRadius = small.holeRadius;
+            g.teeth = 8;
+        }
+    }
+}
+
 IconGeometry geometryFor(int size) {
     IconGeometry g{};
     g.size = size;
@@ -56,15 +68,7 @@ IconGeometry geometryFor(int size) {
     g.cogRadius = width * 0.40;
     g.teeth = 10;
     g.holeRadius = g.cogRadius * 0.30;
-    for (const SmallCog& small : smallCogs) {
-        if (small.size == size) {
-            g.cogCentre = small.centre;
-            g.cogRadius = small.radius;
-            g.toothWidth = small.toothWidth;
-            g.holeRadius = small.holeRadius;
-            g.teeth = 8;
-        }
-    }
+    useSmallCog(g);
     g.ruledLines = size >= 48 ? 3 : (size >= 32 ? 2 : 1);
     return g;
 }
