@@ -1,0 +1,62 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Every control of ClassifierForm as it stands before any handler runs: one row per control.
+namespace classifier {
+
+enum class Kind { Panel, Shape, Line, Image, Label, TextBox, CommandButton, XpButton };
+
+enum class Style {
+    None,
+    Title,         // Label100
+    Banner,        // LAnimation
+    Field,         // captions beside the boxes
+    About,         // credits, right to left
+    AboutLtr,      // credits, left to right
+    Note,          // the two group-index notes
+    Scratch,       // letter slots of the Unified method, never shown
+    Input,         // editable boxes
+    Result,        // boxes only the program writes
+    UnifiedResult, // Text5: a result box in the larger font, left to right
+    Side,          // the four command buttons on the right
+    Calculate,     // the two classify buttons
+    Xp,            // the four contact buttons of the About panel
+};
+
+enum class Align { None, Left, Right, Centre };
+
+// Places and sizes in twips (15 to a pixel at 96 dpi), from the top-left corner of XPPanel1
+// (for XPPanel1 itself, of the window's client area). For a line: x1, y1, x2, y2.
+struct Twips {
+    int left, top, width, height;
+};
+
+struct ControlSpec {
+    std::string_view name;
+    Kind kind;
+    Style style;
+    Twips place;
+    std::string text;
+    Align align;
+    int tabIndex; // -1: no place in the focus order
+    bool visibleAtStart;
+    std::string_view picture = {}; // resource path
+};
+
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kClientWidthTwips = 10575;
+inline constexpr int kClientHeightTwips = 9345;
+
+// Twips to logical pixels, to the nearest pixel.
+constexpr int pixels(int twips) {
+    const int half = kTwipsPerPixel / 2;
+    return twips >= 0 ? (twips + half) / kTwipsPerPixel : -((-twips + half) / kTwipsPerPixel);
+}
+
+// XPPanel1 first, then the controls it holds, bottom to top.
+const std::vector<ControlSpec>& catalogue();
+
+} // namespace classifier

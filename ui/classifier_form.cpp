@@ -1,0 +1,155 @@
+#include "classifier_form.h"
+
+#include "banner.h"
+#include "captions.h"
+#include "catalogue.h"
+#include "control_factory.h"
+#include "core/aashto.h"
+#include "core/unified.h"
+#include "form_controls.h"
+#include "link_label.h"
+#include "look.h"
+#include "panels.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+// The pictures are compiled into the static ui library; register them before first use.
+static void initPictures() {
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace classifier {
+namespace {
+
+using Handler = void (*)(Controls&);
+
+// The controls whose click runs a command, and the command each one runs.
+const std::pair<const char*, Handler> kClickHandlers[] = {
+    {"KewlButtons1", showUnifiedPanel}, {"KewlButtons2", showAashtoPanel},
+    {"KewlButtons3", showAboutPanel},   {"KewlButtons4", exitProgram},
+    {"KewlButtons5", unifiedClassify},  {"KewlButtons6", aashtoClassify},
+    {"LAnimation", openFirstAddress},   {"XPButton3", openFirstAddress},
+    {"XPButton4", openSecondAddress},
+};
+
+constexpr int kBannerInterval = 100; // milliseconds
+
+} // namespace
+
+ClassifierForm::ClassifierForm(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      adapter_(std::make_unique<FormControls>(*this)) {
+    initPictures();
+    setObjectName("ClassifierForm");
+    setWindowTitle(QString::fromStdString(windowCaption()));
+    setWindowIcon(QIcon(":/soil-classifier.ico"));
+    setLayoutDirection(Qt::RightToLeft);
+    setFont(look::font(9.75, false));
+    setFixedSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
+    buildControls();
+    orderFocus();
+    connectHandlers();
+}
+
+ClassifierForm::~ClassifierForm() = default;
+
+QWidget* ClassifierForm::control(std::string_view name) const {
+    QWidget* widget = controls_.value(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    if (!widget) {
+        qWarning("ClassifierForm has no control named %.*s", int(name.size()), name.data());
+    }
+    return widget;
+}
+
+Controls& ClassifierForm::controls() {
+    return *adapter_;
+}
+
+void ClassifierForm::endProgram() {
+    timer_->stop();
+    close();
+    QCoreApplication::quit();
+}
+
+void ClassifierForm::closeEvent(QCloseEvent* event) {
+    timer_->stop();
+    event->accept();
+}
+
+void ClassifierForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!std::exchange(placed_, true)) {
+        centreOnScreen();
+    }
+}
+
+void ClassifierForm::buildControls() {
+    QWidget* panel = nullptr;
+    for (const ControlSpec& spec : catalogue()) {
+        QWidget* widget = createControl(spec, panel ? panel : this);
+        panel = panel ? panel : widget; // the first row is XPPanel1, which holds the rest
+        controls_.insert(widget->objectName(), widget);
+    }
+    // Boxes and buttons stand above the labels and frames that overlap them.
+    for (QWidget* widget : std::as_const(controls_)) {
+        if (qobject_cast<QAbstractButton*>(widget) || widget->inherits("QLineEdit")) {
+            widget->raise();
+        }
+    }
+}
+
+void ClassifierForm::orderFocus() {
+    std::vector<std::pair<int, QWidget*>> chain;
+    for (const ControlSpec& spec : catalogue()) {
+        QWidget* widget = controls_.value(QString::fromUtf8(spec.name.data(), spec.name.size()));
+        if (spec.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus) {
+            chain.emplace_back(spec.tabIndex, widget);
+        }
+    }
+    std::sort(chain.begin(), chain.end());
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        setTabOrder(chain[i - 1].second, chain[i].second);
+    }
+    if (!chain.empty()) {
+        chain.front().second->setFocus();
+    }
+}
+
+void ClassifierForm::connectHandlers() {
+    for (const auto& [name, handler] : kClickHandlers) {
+        QWidget* widget = control(name);
+        auto run = [this, handler = handler] { handler(*adapter_); };
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            connect(button, &QAbstractButton::clicked, this, run);
+        } else if (auto* link = qobject_cast<LinkLabel*>(widget)) {
+            connect(link, &LinkLabel::clicked, this, run);
+        }
+    }
+    for (const char* link : {"XPButton3", "XPButton4"}) {
+        control(link)->setCursor(Qt::PointingHandCursor);
+    }
+    timer_ = new QTimer(this);
+    timer_->setObjectName("Timer1");
+    timer_->setInterval(kBannerInterval);
+    connect(timer_, &QTimer::timeout, this, [this] { rotateBanner(*adapter_); });
+    timer_->start();
+}
+
+void ClassifierForm::centreOnScreen() {
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+} // namespace classifier

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QHash>
+#include <QWidget>
+#include <memory>
+#include <string_view>
+
+class QTimer;
+
+namespace classifier {
+
+class Controls;
+class FormControls;
+
+// The program's one window: every control of the catalogue, the panel and classify commands,
+// Exit, the banner and the web links.
+class ClassifierForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit ClassifierForm(QWidget* parent = nullptr);
+    ~ClassifierForm() override;
+
+    // The control of that name, or null (with a warning) when the window has none.
+    QWidget* control(std::string_view name) const;
+    // The window as the commands see it.
+    Controls& controls();
+    // Stops the banner, closes the window and ends the application's event loop.
+    void endProgram();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls();
+    void orderFocus();
+    void connectHandlers();
+    void centreOnScreen();
+
+    QHash<QString, QWidget*> controls_;
+    std::unique_ptr<FormControls> adapter_;
+    QTimer* timer_ = nullptr;
+    bool placed_ = false;
+};
+
+} // namespace classifier

@@ -1,0 +1,137 @@
+#include "control_factory.h"
+
+#include "caption_label.h"
+#include "command_button.h"
+#include "link_label.h"
+#include "look.h"
+#include "outline.h"
+#include "xp_button.h"
+#include "xp_panel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <algorithm>
+
+namespace classifier {
+namespace {
+
+using look::oleColour;
+
+QString qText(const ControlSpec& spec) {
+    return QString::fromStdString(spec.text);
+}
+
+QRect placeOf(const ControlSpec& spec) {
+    const Twips& t = spec.place;
+    if (spec.kind == Kind::Line) {
+        return {pixels(t.left), pixels(t.top), pixels(t.width - t.left), 1};
+    }
+    return {pixels(t.left), pixels(t.top), pixels(t.width), pixels(t.height)};
+}
+
+QString boxStyleSheet(bool result) {
+    const QString colour = result ? "color: #ff0000;" : "color: #000000;";
+    return QString("QLineEdit { background-color: #ffe0c0; border: 1px solid #a58a72;"
+                   " padding: 0px 2px; %1 selection-background-color: #800000;"
+                   " selection-color: #ffffff; }"
+                   "QLineEdit:focus { border: 1px solid #c00000; }"
+                   "QLineEdit:disabled { %1 }")
+        .arg(colour);
+}
+
+QWidget* createLabel(const ControlSpec& spec, QWidget* parent) {
+    QLabel* label = spec.style == Style::Banner ? new LinkLabel(parent) : new CaptionLabel(parent);
+    label->setAlignment(look::alignmentFor(spec.align) | Qt::AlignTop);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, look::textColourFor(spec.style));
+    label->setPalette(palette);
+    if (spec.style != Style::Banner) {
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    return label;
+}
+
+QWidget* createTextBox(const ControlSpec& spec, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    const bool result = spec.style == Style::Result || spec.style == Style::UnifiedResult;
+    box->setAlignment(look::alignmentFor(spec.align));
+    box->setStyleSheet(boxStyleSheet(result));
+    if (result) { // only the program writes a result box
+        box->setEnabled(false);
+        box->setFocusPolicy(Qt::NoFocus);
+    }
+    return box;
+}
+
+ButtonColours coloursFor(Style style) {
+    if (style == Style::Xp) {
+        return {oleColour(look::kWhite), oleColour(look::kWhite), oleColour(look::kBlack),
+                oleColour(look::kBlue)};
+    }
+    return {oleColour(look::kButtonFace), oleColour(look::kButtonFace), oleColour(look::kBlack),
+            oleColour(look::kBlack)};
+}
+
+QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
+    switch (spec.kind) {
+    case Kind::Panel:
+        return new XpPanel(oleColour(look::kPeach), parent);
+    case Kind::Shape:
+        return new Outline(Outline::Form::Rectangle, oleColour(look::kRed), parent);
+    case Kind::Line:
+        return new Outline(Outline::Form::Line, oleColour(look::kRed), parent);
+    case Kind::Image: {
+        auto* image = new QLabel(parent);
+        image->setPixmap(QPixmap(QString::fromUtf8(spec.picture.data(), spec.picture.size())));
+        return image;
+    }
+    case Kind::Label:
+        return createLabel(spec, parent);
+    case Kind::TextBox:
+        return createTextBox(spec, parent);
+    case Kind::CommandButton:
+        return new CommandButton(coloursFor(spec.style), parent);
+    case Kind::XpButton:
+        return new XpButton(coloursFor(spec.style),
+                            QPixmap(QString::fromUtf8(spec.picture.data(), spec.picture.size())),
+                            parent);
+    }
+    return new QWidget(parent);
+}
+
+void setText(QWidget* widget, const QString& text) {
+    if (auto* banner = qobject_cast<LinkLabel*>(widget)) {
+        banner->setCaption(text);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(text);
+    } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+        box->setText(text);
+        box->setCursorPosition(0);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(text);
+    }
+}
+
+// A label is never lower than one line of its font, so that no letter loses its tail.
+QRect fittedPlace(const ControlSpec& spec, QWidget* widget) {
+    QRect place = placeOf(spec);
+    if (spec.kind == Kind::Label) {
+        place.setHeight(std::max(place.height(), widget->fontMetrics().height()));
+    }
+    return place;
+}
+
+} // namespace
+
+QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
+    QWidget* widget = createWidget(spec, parent);
+    widget->setObjectName(QString::fromUtf8(spec.name.data(), spec.name.size()));
+    widget->setFont(look::fontFor(spec.style));
+    widget->setLayoutDirection(look::directionFor(spec.style));
+    widget->setGeometry(fittedPlace(spec, widget));
+    setText(widget, qText(spec));
+    widget->setVisible(spec.visibleAtStart);
+    return widget;
+}
+
+} // namespace classifier

@@ -1,0 +1,98 @@
+#include "form_controls.h"
+
+#include "app_config.h"
+#include "classifier_form.h"
+#include "link_label.h"
+#include "look.h"
+
+#include <QAbstractButton>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace classifier {
+namespace {
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+std::string toStdString(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+QMessageBox::Icon iconFor(int style) {
+    switch (style & 0x70) {
+    case 16:
+        return QMessageBox::Critical;
+    case 32:
+        return QMessageBox::Question;
+    case 48:
+        return QMessageBox::Warning;
+    case 64:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+} // namespace
+
+std::string FormControls::text(std::string_view control) const {
+    QWidget* widget = form_.control(control);
+    if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+        return toStdString(box->text());
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        return toStdString(label->text());
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        return toStdString(button->text());
+    }
+    return {};
+}
+
+void FormControls::setText(std::string_view control, std::string_view text) {
+    QWidget* widget = form_.control(control);
+    if (auto* banner = qobject_cast<LinkLabel*>(widget)) {
+        banner->setCaption(toQString(text));
+    } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+        box->setText(toQString(text));
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(toQString(text));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(toQString(text));
+    }
+}
+
+void FormControls::setVisible(std::string_view control, bool visible) {
+    if (QWidget* widget = form_.control(control)) {
+        widget->setVisible(visible);
+    }
+}
+
+void FormControls::showMessage(std::string_view prompt, int style) {
+    QMessageBox box(iconFor(style), toQString(config::kAppTitle), toQString(prompt),
+                    QMessageBox::Ok, &form_);
+    box.setLayoutDirection(Qt::RightToLeft);
+    box.setFont(look::font(9.75, false));
+    box.exec();
+}
+
+void FormControls::openAddress(std::string_view address) {
+    QDesktopServices::openUrl(QUrl(toQString(address)));
+}
+
+void FormControls::endProgram() {
+    form_.endProgram();
+}
+
+NumberFormat FormControls::numberFormat() const {
+    const QLocale locale = QLocale::system();
+    return {toStdString(locale.decimalPoint()), toStdString(locale.groupSeparator())};
+}
+
+} // namespace classifier

@@ -1,0 +1,11 @@
+#include "classifier_form.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setDesktopFileName("org.example.SoilClassifier");
+    classifier::ClassifierForm form;
+    form.show();
+    return QApplication::exec();
+}
