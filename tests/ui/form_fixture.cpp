@@ -1,0 +1,93 @@
+#include "form_fixture.h"
+
+#include "catalogue.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+namespace form_fixture {
+
+QWidget* control(classifier::ClassifierForm& form, const char* name) {
+    QWidget* widget = form.control(name);
+    if (!widget) {
+        qFatal("no control %s", name);
+    }
+    return widget;
+}
+
+QString text(classifier::ClassifierForm& form, const char* name) {
+    QWidget* widget = control(form, name);
+    if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+        return box->text();
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        return label->text();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        return button->text();
+    }
+    return {};
+}
+
+void setText(classifier::ClassifierForm& form, const char* name, const QString& text) {
+    auto* box = qobject_cast<QLineEdit*>(control(form, name));
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+void click(classifier::ClassifierForm& form, const char* name) {
+    QWidget* widget = control(form, name);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+void showStill(classifier::ClassifierForm& form) {
+    form.findChild<QTimer*>("Timer1")->stop();
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form)) {
+        qFatal("the form was not shown");
+    }
+}
+
+QStringList visibleControls(classifier::ClassifierForm& form) {
+    QStringList names;
+    for (const classifier::ControlSpec& spec : classifier::catalogue()) {
+        if (form.control(spec.name)->isVisible()) {
+            names << QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size()));
+        }
+    }
+    names.sort();
+    return names;
+}
+
+int answerMessages(const std::function<void()>& action,
+                   const std::function<void(QMessageBox&)>& inspect) {
+    int count = 0;
+    QTimer watcher;
+    watcher.setInterval(10);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) {
+            return;
+        }
+        ++count;
+        inspect(*box);
+        if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+            ok->click();
+        } else {
+            box->reject();
+        }
+    });
+    watcher.start();
+    action();
+    QTest::qWait(20);
+    return count;
+}
+
+} // namespace form_fixture
