@@ -13,6 +13,8 @@ packages=(
   libjpeg-dev
   # fonts that show Persian text at the window's sizes
   fonts-noto-ui-core fonts-dejavu-core
+  # the web links open the desktop's default browser through xdg-open
+  xdg-utils
   # a virtual display and screenshots, for running the window without a screen
   xvfb xauth imagemagick
   # checks of the installed desktop files
