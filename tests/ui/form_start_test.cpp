@@ -3,6 +3,7 @@
 #include "form_fixture.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -183,6 +184,44 @@ private slots:
         const int mask = Qt::AlignHorizontal_Mask | Qt::AlignAbsolute;
         QCOMPARE(int(alignment & mask), horizontal);
         QCOMPARE(int(widget->layoutDirection()), direction);
+    }
+
+    // The colon of a caption stands where the caption's own reading order puts it: at the right
+    // end of a left-to-right field label (next to its box), at the left end of a right-to-left
+    // about label. Qt would read every Persian caption right to left if left to guess.
+    void captionsReadInTheirOwnDirection_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("colonOnTheRight");
+        QTest::newRow("Label1") << "Label1" << true;
+        QTest::newRow("Label5") << "Label5" << true;
+        QTest::newRow("Label19") << "Label19" << true;
+        QTest::newRow("Label26") << "Label26" << false;
+        QTest::newRow("Label32") << "Label32" << false;
+    }
+    void captionsReadInTheirOwnDirection() {
+        QFETCH(QString, name);
+        QFETCH(bool, colonOnTheRight);
+        QWidget* label = control(*form, name.toUtf8());
+        QImage image(label->size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        label->render(&image, {}, {}, QWidget::DrawChildren);
+        QList<int> inked; // columns with ink, from the colon's side inwards
+        for (int i = 0; i < image.width(); ++i) {
+            const int x = colonOnTheRight ? image.width() - 1 - i : i;
+            for (int y = 0; y < image.height(); ++y) {
+                if (qGray(image.pixel(x, y)) < 128) {
+                    inked << i;
+                    break;
+                }
+            }
+        }
+        QVERIFY(inked.size() > 10);
+        int mark = 1; // columns of the first mark met
+        while (mark < inked.size() && inked[mark] == inked[mark - 1] + 1) {
+            ++mark;
+        }
+        QVERIFY2(mark <= 5, "the outermost mark is wider than a colon");
+        QVERIFY2(inked[mark] - inked[mark - 1] > 6, "no blanks between the colon and the words");
     }
 
     void coloursOfTheStyles() {
