@@ -20,9 +20,13 @@
 #include <utility>
 #include <vector>
 
-// The pictures are compiled into the static ui library; register them before first use.
+// The pictures are compiled into the static ui library; register them once, before first use.
 static void initPictures() {
-    Q_INIT_RESOURCE(resources);
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
+    Q_UNUSED(registered);
 }
 
 namespace classifier {

@@ -94,9 +94,10 @@ private slots:
         QTest::addColumn<QStringList>("results");
         const QStringList unified{"Text5", "Label6", "Label7", "Label10"};
         const QStringList aashto{"Text8", "Text9", "Text10", "Text11"};
-        QTest::newRow("Unified, No. 200 above 100")
+        QTest::newRow("Unified, two boxes at fault")
             << "KewlButtons1"
-            << "KewlButtons5" << QStringList{"Text1", "100.5"} << kRangeMessage << unified;
+            << "KewlButtons5" << QStringList{"Text1", "100.5", "Text3", "abc"} << kRangeMessage
+            << unified;
         QTest::newRow("Unified, two boxes at fault")
             << "KewlButtons1"
             << "KewlButtons5" << QStringList{"Text2", "abc", "Text3", "-1"} << kRangeMessage

@@ -1,13 +1,12 @@
 #include "form_fixture.h"
 
 #include "catalogue.h"
+#include "core/controls.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -22,17 +21,8 @@ QWidget* control(classifier::ClassifierForm& form, const char* name) {
 }
 
 QString text(classifier::ClassifierForm& form, const char* name) {
-    QWidget* widget = control(form, name);
-    if (auto* box = qobject_cast<QLineEdit*>(widget)) {
-        return box->text();
-    }
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        return label->text();
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        return button->text();
-    }
-    return {};
+    control(form, name); // stops the test on a name the window does not have
+    return QString::fromStdString(form.controls().text(name));
 }
 
 void setText(classifier::ClassifierForm& form, const char* name, const QString& text) {

@@ -7,13 +7,11 @@
 #include <utility>
 #include <vector>
 
-// A window without a screen: remembers texts and visibility, and records every call.
+// A window without a screen: remembers texts, records visibility settings and Exit.
 class RecordingWindow : public classifier::Controls {
 public:
     std::map<std::string, std::string, std::less<>> texts;
     std::vector<std::pair<std::string, bool>> visibilityCalls;
-    std::vector<std::string> openedAddresses;
-    int messages = 0;
     int endCalls = 0;
 
     std::string text(std::string_view control) const override {
@@ -26,7 +24,7 @@ public:
     void setVisible(std::string_view control, bool visible) override {
         visibilityCalls.emplace_back(std::string(control), visible);
     }
-    void showMessage(std::string_view, int) override { ++messages; }
-    void openAddress(std::string_view address) override { openedAddresses.emplace_back(address); }
+    void showMessage(std::string_view, int) override {}
+    void openAddress(std::string_view) override {}
     void endProgram() override { ++endCalls; }
 };
