@@ -18,7 +18,7 @@ void drawTag(QPainter& p, QPointF centre, const QString& text, const QFont& font
 // A repeatable stream of numbers in [0, 1), so that every run draws the same grains.
 class Scatter {
 public:
-    explicit Scatter(unsigned seed) : state_(seed) {}
+    explicit Scatter(unsigned salt) : state_(salt) {}
     double next();
 
 private:

@@ -97,7 +97,7 @@ struct Layer {
 };
 
 // A gently wavy boundary line between two layers.
-QPainterPath layerShape(const QRectF& column, double top, double bottom, unsigned seed) {
+QPainterPath layerShape(const QRectF& column, double top, double bottom, unsigned salt) {
     auto wave = [&](double y, unsigned s) {
         QPolygonF line;
         Scatter scatter(s);
@@ -105,7 +105,7 @@ QPainterPath layerShape(const QRectF& column, double top, double bottom, unsigne
             line << QPointF(x, y + (scatter.next() - 0.5) * 3);
         return line;
     };
-    QPolygonF outline = wave(top, seed);
+    QPolygonF outline = wave(top, salt);
     outline << QPointF(column.right() + 1, bottom) << QPointF(column.left() - 1, bottom);
     QPainterPath path;
     path.addPolygon(outline);
@@ -113,13 +113,13 @@ QPainterPath layerShape(const QRectF& column, double top, double bottom, unsigne
     return path;
 }
 
-void drawGrains(QPainter& p, const QPainterPath& shape, int kind, unsigned seed) {
+void drawGrains(QPainter& p, const QPainterPath& shape, int kind, unsigned salt) {
     if (kind == 0)
         return;
     p.save();
     p.setClipPath(shape);
     const QRectF box = shape.boundingRect();
-    Scatter scatter(seed);
+    Scatter scatter(salt);
     p.setPen(kind == 2 ? QPen(QColor(0x50, 0x50, 0x50), 0.6) : Qt::NoPen);
     const int count = kind == 1 ? 90 : 26;
     for (int i = 0; i < count; ++i) {

@@ -6,7 +6,7 @@
 namespace classifier {
 namespace {
 
-std::vector<ControlSpec> makeCatalogue() {
+std::vector<ControlRow> makeCatalogue() {
     // clang-format off
     return {
         {"XPPanel1", Kind::Panel, Style::None, {0, -30, 10785, 9375}, "", Align::None, 0, true},
@@ -83,8 +83,8 @@ std::vector<ControlSpec> makeCatalogue() {
 
 } // namespace
 
-const std::vector<ControlSpec>& catalogue() {
-    static const std::vector<ControlSpec> table = makeCatalogue();
+const std::vector<ControlRow>& catalogue() {
+    static const std::vector<ControlRow> table = makeCatalogue();
     return table;
 }
 

@@ -34,7 +34,7 @@ struct Twips {
     int left, top, width, height;
 };
 
-struct ControlSpec {
+struct ControlRow {
     std::string_view name;
     Kind kind;
     Style style;
@@ -57,6 +57,6 @@ constexpr int pixels(int twips) {
 }
 
 // XPPanel1 first, then the controls it holds, bottom to top.
-const std::vector<ControlSpec>& catalogue();
+const std::vector<ControlRow>& catalogue();
 
 } // namespace classifier

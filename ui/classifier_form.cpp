@@ -98,8 +98,8 @@ void ClassifierForm::showEvent(QShowEvent* event) {
 
 void ClassifierForm::buildControls() {
     QWidget* panel = nullptr;
-    for (const ControlSpec& spec : catalogue()) {
-        QWidget* widget = createControl(spec, panel ? panel : this);
+    for (const ControlRow& row : catalogue()) {
+        QWidget* widget = createControl(row, panel ? panel : this);
         panel = panel ? panel : widget; // the first row is XPPanel1, which holds the rest
         controls_.insert(widget->objectName(), widget);
     }
@@ -113,10 +113,10 @@ void ClassifierForm::buildControls() {
 
 void ClassifierForm::orderFocus() {
     std::vector<std::pair<int, QWidget*>> chain;
-    for (const ControlSpec& spec : catalogue()) {
-        QWidget* widget = controls_.value(QString::fromUtf8(spec.name.data(), spec.name.size()));
-        if (spec.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus) {
-            chain.emplace_back(spec.tabIndex, widget);
+    for (const ControlRow& row : catalogue()) {
+        QWidget* widget = controls_.value(QString::fromUtf8(row.name.data(), row.name.size()));
+        if (row.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus) {
+            chain.emplace_back(row.tabIndex, widget);
         }
     }
     std::sort(chain.begin(), chain.end());

@@ -17,13 +17,13 @@ namespace {
 
 using look::oleColour;
 
-QString qText(const ControlSpec& spec) {
-    return QString::fromStdString(spec.text);
+QString qText(const ControlRow& row) {
+    return QString::fromStdString(row.text);
 }
 
-QRect placeOf(const ControlSpec& spec) {
-    const Twips& t = spec.place;
-    if (spec.kind == Kind::Line) {
+QRect placeOf(const ControlRow& row) {
+    const Twips& t = row.place;
+    if (row.kind == Kind::Line) {
         return {pixels(t.left), pixels(t.top), pixels(t.width - t.left), 1};
     }
     return {pixels(t.left), pixels(t.top), pixels(t.width), pixels(t.height)};
@@ -39,22 +39,22 @@ QString boxStyleSheet(bool result) {
         .arg(colour);
 }
 
-QWidget* createLabel(const ControlSpec& spec, QWidget* parent) {
-    QLabel* label = spec.style == Style::Banner ? new LinkLabel(parent) : new CaptionLabel(parent);
-    label->setAlignment(look::alignmentFor(spec.align) | Qt::AlignTop);
+QWidget* createLabel(const ControlRow& row, QWidget* parent) {
+    QLabel* label = row.style == Style::Banner ? new LinkLabel(parent) : new CaptionLabel(parent);
+    label->setAlignment(look::alignmentFor(row.align) | Qt::AlignTop);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, look::textColourFor(spec.style));
+    palette.setColor(QPalette::WindowText, look::textColourFor(row.style));
     label->setPalette(palette);
-    if (spec.style != Style::Banner) {
+    if (row.style != Style::Banner) {
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     return label;
 }
 
-QWidget* createTextBox(const ControlSpec& spec, QWidget* parent) {
+QWidget* createTextBox(const ControlRow& row, QWidget* parent) {
     auto* box = new QLineEdit(parent);
-    const bool result = spec.style == Style::Result || spec.style == Style::UnifiedResult;
-    box->setAlignment(look::alignmentFor(spec.align));
+    const bool result = row.style == Style::Result || row.style == Style::UnifiedResult;
+    box->setAlignment(look::alignmentFor(row.align));
     box->setStyleSheet(boxStyleSheet(result));
     if (result) { // only the program writes a result box
         box->setEnabled(false);
@@ -72,8 +72,8 @@ ButtonColours coloursFor(Style style) {
             oleColour(look::kBlack)};
 }
 
-QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
-    switch (spec.kind) {
+QWidget* createWidget(const ControlRow& row, QWidget* parent) {
+    switch (row.kind) {
     case Kind::Panel:
         return new XpPanel(oleColour(look::kPeach), parent);
     case Kind::Shape:
@@ -82,18 +82,18 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
         return new Outline(Outline::Form::Line, oleColour(look::kRed), parent);
     case Kind::Image: {
         auto* image = new QLabel(parent);
-        image->setPixmap(QPixmap(QString::fromUtf8(spec.picture.data(), spec.picture.size())));
+        image->setPixmap(QPixmap(QString::fromUtf8(row.picture.data(), row.picture.size())));
         return image;
     }
     case Kind::Label:
-        return createLabel(spec, parent);
+        return createLabel(row, parent);
     case Kind::TextBox:
-        return createTextBox(spec, parent);
+        return createTextBox(row, parent);
     case Kind::CommandButton:
-        return new CommandButton(coloursFor(spec.style), parent);
+        return new CommandButton(coloursFor(row.style), parent);
     case Kind::XpButton:
-        return new XpButton(coloursFor(spec.style),
-                            QPixmap(QString::fromUtf8(spec.picture.data(), spec.picture.size())),
+        return new XpButton(coloursFor(row.style),
+                            QPixmap(QString::fromUtf8(row.picture.data(), row.picture.size())),
                             parent);
     }
     return new QWidget(parent);
@@ -113,9 +113,9 @@ void setText(QWidget* widget, const QString& text) {
 }
 
 // A label is never lower than one line of its font, so that no letter loses its tail.
-QRect fittedPlace(const ControlSpec& spec, QWidget* widget) {
-    QRect place = placeOf(spec);
-    if (spec.kind == Kind::Label) {
+QRect fittedPlace(const ControlRow& row, QWidget* widget) {
+    QRect place = placeOf(row);
+    if (row.kind == Kind::Label) {
         place.setHeight(std::max(place.height(), widget->fontMetrics().height()));
     }
     return place;
@@ -123,14 +123,14 @@ QRect fittedPlace(const ControlSpec& spec, QWidget* widget) {
 
 } // namespace
 
-QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
-    QWidget* widget = createWidget(spec, parent);
-    widget->setObjectName(QString::fromUtf8(spec.name.data(), spec.name.size()));
-    widget->setFont(look::fontFor(spec.style));
-    widget->setLayoutDirection(look::directionFor(spec.style));
-    widget->setGeometry(fittedPlace(spec, widget));
-    setText(widget, qText(spec));
-    widget->setVisible(spec.visibleAtStart);
+QWidget* createControl(const ControlRow& row, QWidget* parent) {
+    QWidget* widget = createWidget(row, parent);
+    widget->setObjectName(QString::fromUtf8(row.name.data(), row.name.size()));
+    widget->setFont(look::fontFor(row.style));
+    widget->setLayoutDirection(look::directionFor(row.style));
+    widget->setGeometry(fittedPlace(row, widget));
+    setText(widget, qText(row));
+    widget->setVisible(row.visibleAtStart);
     return widget;
 }
 

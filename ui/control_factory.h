@@ -8,6 +8,6 @@ namespace classifier {
 
 // Creates the widget of one catalogue row as a child of parent, in its design-time state:
 // name, place, size, font, colours, reading order, alignment, text and visibility.
-QWidget* createControl(const ControlSpec& spec, QWidget* parent);
+QWidget* createControl(const ControlRow& row, QWidget* parent);
 
 } // namespace classifier

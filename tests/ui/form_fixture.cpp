@@ -47,9 +47,9 @@ void showStill(classifier::ClassifierForm& form) {
 
 QStringList visibleControls(classifier::ClassifierForm& form) {
     QStringList names;
-    for (const classifier::ControlSpec& spec : classifier::catalogue()) {
-        if (form.control(spec.name)->isVisible()) {
-            names << QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size()));
+    for (const classifier::ControlRow& row : classifier::catalogue()) {
+        if (form.control(row.name)->isVisible()) {
+            names << QString::fromUtf8(row.name.data(), qsizetype(row.name.size()));
         }
     }
     names.sort();

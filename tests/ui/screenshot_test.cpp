@@ -59,8 +59,8 @@ class ScreenshotTest : public QObject {
     }
 
     void expectNothingClipped() {
-        for (const classifier::ControlSpec& spec : classifier::catalogue()) {
-            QWidget* widget = form->control(spec.name);
+        for (const classifier::ControlRow& row : classifier::catalogue()) {
+            QWidget* widget = form->control(row.name);
             if (widget->isVisible()) {
                 QVERIFY2(clipping(widget).isEmpty(),
                          qPrintable(widget->objectName() + ": " + clipping(widget)));
