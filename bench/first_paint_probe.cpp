@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <unistd.h>
@@ -153,8 +154,14 @@ private:
             std::printf("idle %.1f s cpu %.3f s = %.3f %% of one core\n", seconds, cpu,
                         100.0 * cpu / seconds);
             for (auto it = tally_.events.cbegin(); it != tally_.events.cend(); ++it) {
-                std::printf("painted %-20s %7ld times %12lld pixels\n", qPrintable(it.key()),
-                            it.value(), tally_.pixels.value(it.key()));
+                std::printf("painted %-20s %7ld times %8lld pixels a time\n", qPrintable(it.key()),
+                            it.value(), tally_.pixels.value(it.key()) / std::max(1L, it.value()));
+            }
+            for (const QWidget* window : QApplication::topLevelWidgets()) {
+                if (window->isVisible()) {
+                    std::printf("the whole window: %d pixels\n",
+                                window->width() * window->height());
+                }
             }
             finish();
         });

@@ -23,7 +23,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
 cmake --build "$build" --parallel 2 --target bench_bare_window bench_caption_window \
-      bench_form_window window_bench classify_latency >/dev/null
+      bench_ticker_window bench_form_window window_bench classify_latency >/dev/null
 
 echo "machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs), $(nproc) cores;" \
      "Qt $(pkg-config --modversion Qt6Core 2>/dev/null || echo '?');" \
@@ -45,7 +45,7 @@ windows=("$bench/bench_bare_window" "$bench/bench_caption_window" "$bench/bench_
 case "$command" in
 startup) on_xvfb "$bench/window_bench" startup "${2:-20}" "${windows[@]}" ;;
 memory) on_xvfb "$bench/window_bench" memory "${windows[@]}" ;;
-idle) on_xvfb "$bench/window_bench" idle "${2:-30}" "$bench/bench_form_window" ;;
+idle) on_xvfb "$bench/window_bench" idle "${2:-30}" "$bench/bench_ticker_window" "${windows[2]}" ;;
 classify)
     QT_QPA_PLATFORM=offscreen "$bench/classify_latency" "${2:-10000}"
     ;;

@@ -1,7 +1,7 @@
 // Starts window programs as separate processes and compares them with the first one:
 //   window_bench startup <runs> <program>...  wall time to first paint and peak memory
 //   window_bench memory <program>...          memory and time at each stage of start-up
-//   window_bench idle <seconds> <program>     CPU time and repaints while it sits idle
+//   window_bench idle <seconds> <program>...  CPU time and repaints of each, left alone
 #include "run_child.h"
 
 #include <algorithm>
@@ -124,9 +124,12 @@ int memory(const std::vector<Program>& programs) {
     return 0;
 }
 
-int idle(const std::string& seconds, const std::string& program) {
-    for (const std::string& line : runChild(program, "idle:" + seconds).lines) {
-        std::printf("%s\n", line.c_str());
+int idle(const std::string& seconds, const std::vector<Program>& programs) {
+    for (const Program& program : programs) {
+        std::printf("%s:\n", program.label().c_str());
+        for (const std::string& line : runChild(program.path, "idle:" + seconds).lines) {
+            std::printf("  %s\n", line.c_str());
+        }
     }
     return 0;
 }
@@ -134,7 +137,7 @@ int idle(const std::string& seconds, const std::string& program) {
 int usage() {
     std::fprintf(stderr, "usage: window_bench startup <runs> <program>...\n"
                          "       window_bench memory <program>...\n"
-                         "       window_bench idle <seconds> <program>\n");
+                         "       window_bench idle <seconds> <program>...\n");
     return 2;
 }
 
@@ -158,8 +161,8 @@ int main(int argc, char* argv[]) {
         if (args.size() >= 2 && args[0] == "memory") {
             return memory(programsFrom(args.begin() + 1, args.end()));
         }
-        if (args.size() == 3 && args[0] == "idle") {
-            return idle(args[1], args[2]);
+        if (args.size() >= 3 && args[0] == "idle") {
+            return idle(args[1], programsFrom(args.begin() + 2, args.end()));
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "window_bench: %s\n", error.what());
