@@ -1,5 +1,11 @@
-#include "first_paint_probe.h"
-
+// Linked into a window program, the probe reports on standard output once the program has
+// painted its first frame. BENCH_PROBE chooses what it reports and when the program ends:
+//   startup        one line "first-paint <peak RSS kB>", then the program ends at once;
+//   memory         lines "<what>\t<figure>": time and memory at each stage of start-up and
+//                  where the resident memory lies at the first paint, then the program ends;
+//   idle:<seconds> CPU time and repaints over that many seconds after the first paint.
+// BENCH_START_NS, the start on the monotonic clock, dates the stages. Without BENCH_PROBE the
+// program runs as usual.
 #include "process_memory.h"
 
 #include <QApplication>
@@ -10,7 +16,6 @@
 #include <QPaintEvent>
 #include <QTimer>
 #include <QWidget>
-#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
