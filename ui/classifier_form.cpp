@@ -14,6 +14,9 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -45,6 +48,23 @@ const std::pair<const char*, Handler> kClickHandlers[] = {
 
 constexpr int kBannerInterval = 100; // milliseconds
 
+// The window icon's 32-bit images up to 64 pixels, the sizes title bars and task switchers show.
+// Decoding all thirteen, and handing the window system the 128 and 256 pixel ones, costs a
+// noticeable share of start-up time and memory.
+QIcon titleBarIcon() {
+    constexpr int kLargestShown = 64;
+    QImageReader reader(":/soil-classifier.ico");
+    QIcon icon;
+    for (int i = reader.imageCount() - 1; i >= 0; --i) { // the 32-bit images come last
+        const QSize size = reader.jumpToImage(i) ? reader.size() : QSize();
+        if (size.isValid() && size.width() <= kLargestShown &&
+            !icon.availableSizes().contains(size)) {
+            icon.addPixmap(QPixmap::fromImage(reader.read()));
+        }
+    }
+    return icon;
+}
+
 } // namespace
 
 ClassifierForm::ClassifierForm(QWidget* parent)
@@ -55,7 +75,7 @@ ClassifierForm::ClassifierForm(QWidget* parent)
     initPictures();
     setObjectName("ClassifierForm");
     setWindowTitle(QString::fromStdString(windowCaption()));
-    setWindowIcon(QIcon(":/soil-classifier.ico"));
+    setWindowIcon(titleBarIcon());
     setLayoutDirection(Qt::RightToLeft);
     setFont(look::font(9.75, false));
     setFixedSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));

@@ -10,12 +10,31 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <algorithm>
+#include <utility>
 
 namespace classifier {
 namespace {
 
 using look::oleColour;
+
+// A picture of the About panel, decoded the first time the panel shows rather than at start.
+class PictureLabel : public QLabel {
+public:
+    PictureLabel(QString path, QWidget* parent) : QLabel(parent), path_(std::move(path)) {}
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        if (!path_.isEmpty()) {
+            setPixmap(QPixmap(std::exchange(path_, QString())));
+        }
+        QLabel::showEvent(event);
+    }
+
+private:
+    QString path_;
+};
 
 QString qText(const ControlRow& row) {
     return QString::fromStdString(row.text);
@@ -29,15 +48,33 @@ QRect placeOf(const ControlRow& row) {
     return {pixels(t.left), pixels(t.top), pixels(t.width), pixels(t.height)};
 }
 
-QString boxStyleSheet(bool result) {
-    const QString colour = result ? "color: #ff0000;" : "color: #000000;";
-    return QString("QLineEdit { background-color: #ffe0c0; border: 1px solid #a58a72;"
-                   " padding: 0px 2px; %1 selection-background-color: #800000;"
-                   " selection-color: #ffffff; }"
-                   "QLineEdit:focus { border: 1px solid #c00000; }"
-                   "QLineEdit:disabled { %1 }")
-        .arg(colour);
-}
+// A text box on the peach face with a thin brown border that turns red while it has the focus.
+// Painted here rather than through a style sheet, which costs every box its own style object.
+class BoxEdit : public QLineEdit {
+public:
+    BoxEdit(bool result, QWidget* parent) : QLineEdit(parent) {
+        setFrame(false);
+        setTextMargins(2, 0, 2, 0);
+        QPalette palette = this->palette();
+        const QColor text = result ? QColor(255, 0, 0) : QColor(0, 0, 0);
+        for (const QPalette::ColorGroup group :
+             {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            palette.setColor(group, QPalette::Base, oleColour(look::kPeach));
+            palette.setColor(group, QPalette::Text, text);
+            palette.setColor(group, QPalette::Highlight, QColor(128, 0, 0));
+            palette.setColor(group, QPalette::HighlightedText, QColor(255, 255, 255));
+        }
+        setPalette(palette);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLineEdit::paintEvent(event);
+        QPainter painter(this);
+        painter.setPen(hasFocus() ? QColor(192, 0, 0) : QColor(165, 138, 114));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
 
 QWidget* createLabel(const ControlRow& row, QWidget* parent) {
     QLabel* label = row.style == Style::Banner ? new LinkLabel(parent) : new CaptionLabel(parent);
@@ -52,10 +89,9 @@ QWidget* createLabel(const ControlRow& row, QWidget* parent) {
 }
 
 QWidget* createTextBox(const ControlRow& row, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
     const bool result = row.style == Style::Result || row.style == Style::UnifiedResult;
+    auto* box = new BoxEdit(result, parent);
     box->setAlignment(look::alignmentFor(row.align));
-    box->setStyleSheet(boxStyleSheet(result));
     if (result) { // only the program writes a result box
         box->setEnabled(false);
         box->setFocusPolicy(Qt::NoFocus);
@@ -80,11 +116,8 @@ QWidget* createWidget(const ControlRow& row, QWidget* parent) {
         return new Outline(Outline::Form::Rectangle, oleColour(look::kRed), parent);
     case Kind::Line:
         return new Outline(Outline::Form::Line, oleColour(look::kRed), parent);
-    case Kind::Image: {
-        auto* image = new QLabel(parent);
-        image->setPixmap(QPixmap(QString::fromUtf8(row.picture.data(), row.picture.size())));
-        return image;
-    }
+    case Kind::Image:
+        return new PictureLabel(QString::fromUtf8(row.picture.data(), row.picture.size()), parent);
     case Kind::Label:
         return createLabel(row, parent);
     case Kind::TextBox:
@@ -93,8 +126,7 @@ QWidget* createWidget(const ControlRow& row, QWidget* parent) {
         return new CommandButton(coloursFor(row.style), parent);
     case Kind::XpButton:
         return new XpButton(coloursFor(row.style),
-                            QPixmap(QString::fromUtf8(row.picture.data(), row.picture.size())),
-                            parent);
+                            QString::fromUtf8(row.picture.data(), row.picture.size()), parent);
     }
     return new QWidget(parent);
 }

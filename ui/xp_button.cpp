@@ -1,6 +1,7 @@
 #include "xp_button.h"
 
 #include <QPainter>
+#include <utility>
 
 namespace classifier {
 namespace {
@@ -12,21 +13,28 @@ const QColor kHoverBorder(150, 150, 150);
 
 } // namespace
 
-XpButton::XpButton(const ButtonColours& colours, const QPixmap& picture, QWidget* parent)
-    : PaintedButton(colours, parent), picture_(picture) {}
+XpButton::XpButton(const ButtonColours& colours, QString picturePath, QWidget* parent)
+    : PaintedButton(colours, parent), picturePath_(std::move(picturePath)) {}
+
+const QPixmap& XpButton::picture() const {
+    if (!picturePath_.isEmpty()) {
+        picture_.load(std::exchange(picturePath_, QString()));
+    }
+    return picture_;
+}
 
 QSize XpButton::sizeHint() const {
     return {257, 57};
 }
 
 QRect XpButton::pictureRect() const {
-    const QSize size = picture_.deviceIndependentSize().toSize();
+    const QSize size = picture().deviceIndependentSize().toSize();
     return {QPoint(kPictureMargin, (height() - size.height()) / 2), size};
 }
 
 QRect XpButton::captionRect() const {
     const int left =
-        picture_.isNull() ? kPictureMargin : pictureRect().right() + 1 + kPictureMargin;
+        picture().isNull() ? kPictureMargin : pictureRect().right() + 1 + kPictureMargin;
     const QFontMetrics metrics(font());
     // The blanks count: they are part of the caption and move its visible part.
     const int width = metrics.horizontalAdvance(text());
@@ -44,8 +52,8 @@ void XpButton::paintEvent(QPaintEvent*) {
     painter.drawRoundedRect(outer, kRadius, kRadius);
 
     const QPoint shift = isDown() ? QPoint(1, 1) : QPoint();
-    if (!picture_.isNull()) {
-        painter.drawPixmap(pictureRect().translated(shift), picture_);
+    if (!picture().isNull()) {
+        painter.drawPixmap(pictureRect().translated(shift), picture());
     }
     painter.setLayoutDirection(layoutDirection());
     painter.setFont(font());

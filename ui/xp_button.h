@@ -3,6 +3,7 @@
 #include "painted_button.h"
 
 #include <QPixmap>
+#include <QString>
 
 namespace classifier {
 
@@ -11,9 +12,10 @@ namespace classifier {
 class XpButton : public PaintedButton {
     Q_OBJECT
 public:
-    XpButton(const ButtonColours& colours, const QPixmap& picture, QWidget* parent);
+    // The picture is read from picturePath when the button is first drawn.
+    XpButton(const ButtonColours& colours, QString picturePath, QWidget* parent);
     QSize sizeHint() const override;
-    const QPixmap& picture() const { return picture_; }
+    const QPixmap& picture() const;
     // Where the caption is drawn, in the button's own coordinates.
     QRect captionRect() const;
 
@@ -23,7 +25,8 @@ protected:
 private:
     QRect pictureRect() const;
 
-    QPixmap picture_;
+    mutable QString picturePath_;
+    mutable QPixmap picture_;
 };
 
 } // namespace classifier
