@@ -10,6 +10,7 @@
 #include "link_label.h"
 #include "look.h"
 #include "panels.h"
+#include "qt_text.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -74,7 +75,7 @@ ClassifierForm::ClassifierForm(QWidget* parent)
       adapter_(std::make_unique<FormControls>(*this)) {
     initPictures();
     setObjectName("ClassifierForm");
-    setWindowTitle(QString::fromStdString(windowCaption()));
+    setWindowTitle(toQString(windowCaption()));
     setWindowIcon(titleBarIcon());
     setLayoutDirection(Qt::RightToLeft);
     setFont(look::font(9.75, false));
@@ -87,7 +88,7 @@ ClassifierForm::ClassifierForm(QWidget* parent)
 ClassifierForm::~ClassifierForm() = default;
 
 QWidget* ClassifierForm::control(std::string_view name) const {
-    QWidget* widget = controls_.value(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    QWidget* widget = controls_.value(toQString(name));
     if (!widget) {
         qWarning("ClassifierForm has no control named %.*s", int(name.size()), name.data());
     }
@@ -134,7 +135,7 @@ void ClassifierForm::buildControls() {
 void ClassifierForm::orderFocus() {
     std::vector<std::pair<int, QWidget*>> chain;
     for (const ControlRow& row : catalogue()) {
-        QWidget* widget = controls_.value(QString::fromUtf8(row.name.data(), row.name.size()));
+        QWidget* widget = control(row.name);
         if (row.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus) {
             chain.emplace_back(row.tabIndex, widget);
         }

@@ -5,6 +5,7 @@
 #include "link_label.h"
 #include "look.h"
 #include "outline.h"
+#include "qt_text.h"
 #include "xp_button.h"
 #include "xp_panel.h"
 
@@ -35,10 +36,6 @@ protected:
 private:
     QString path_;
 };
-
-QString qText(const ControlRow& row) {
-    return QString::fromStdString(row.text);
-}
 
 QRect placeOf(const ControlRow& row) {
     const Twips& t = row.place;
@@ -117,7 +114,7 @@ QWidget* createWidget(const ControlRow& row, QWidget* parent) {
     case Kind::Line:
         return new Outline(Outline::Form::Line, oleColour(look::kRed), parent);
     case Kind::Image:
-        return new PictureLabel(QString::fromUtf8(row.picture.data(), row.picture.size()), parent);
+        return new PictureLabel(toQString(row.picture), parent);
     case Kind::Label:
         return createLabel(row, parent);
     case Kind::TextBox:
@@ -125,23 +122,9 @@ QWidget* createWidget(const ControlRow& row, QWidget* parent) {
     case Kind::CommandButton:
         return new CommandButton(coloursFor(row.style), parent);
     case Kind::XpButton:
-        return new XpButton(coloursFor(row.style),
-                            QString::fromUtf8(row.picture.data(), row.picture.size()), parent);
+        return new XpButton(coloursFor(row.style), toQString(row.picture), parent);
     }
     return new QWidget(parent);
-}
-
-void setText(QWidget* widget, const QString& text) {
-    if (auto* banner = qobject_cast<LinkLabel*>(widget)) {
-        banner->setCaption(text);
-    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(text);
-    } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
-        box->setText(text);
-        box->setCursorPosition(0);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        button->setText(text);
-    }
 }
 
 // A label is never lower than one line of its font, so that no letter loses its tail.
@@ -155,13 +138,26 @@ QRect fittedPlace(const ControlRow& row, QWidget* widget) {
 
 } // namespace
 
+void setControlText(QWidget* widget, const QString& text) {
+    if (auto* banner = qobject_cast<LinkLabel*>(widget)) {
+        banner->setCaption(text);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(text);
+    } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+        box->setText(text);
+        box->setCursorPosition(0); // a text longer than its box shows its start
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(text);
+    }
+}
+
 QWidget* createControl(const ControlRow& row, QWidget* parent) {
     QWidget* widget = createWidget(row, parent);
-    widget->setObjectName(QString::fromUtf8(row.name.data(), row.name.size()));
+    widget->setObjectName(toQString(row.name));
     widget->setFont(look::fontFor(row.style));
     widget->setLayoutDirection(look::directionFor(row.style));
     widget->setGeometry(fittedPlace(row, widget));
-    setText(widget, qText(row));
+    setControlText(widget, toQString(row.text));
     widget->setVisible(row.visibleAtStart);
     return widget;
 }

@@ -2,8 +2,9 @@
 
 #include "app_config.h"
 #include "classifier_form.h"
-#include "link_label.h"
+#include "control_factory.h"
 #include "look.h"
+#include "qt_text.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>
@@ -15,14 +16,6 @@
 
 namespace classifier {
 namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-std::string toStdString(const QString& text) {
-    return text.toUtf8().toStdString();
-}
 
 QMessageBox::Icon iconFor(int style) {
     switch (style & 0x70) {
@@ -56,16 +49,7 @@ std::string FormControls::text(std::string_view control) const {
 }
 
 void FormControls::setText(std::string_view control, std::string_view text) {
-    QWidget* widget = form_.control(control);
-    if (auto* banner = qobject_cast<LinkLabel*>(widget)) {
-        banner->setCaption(toQString(text));
-    } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
-        box->setText(toQString(text));
-    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(toQString(text));
-    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        button->setText(toQString(text));
-    }
+    setControlText(form_.control(control), toQString(text));
 }
 
 void FormControls::setVisible(std::string_view control, bool visible) {
