@@ -20,11 +20,6 @@ const std::array<RangeRule, 3> kAashtoRanges = {{
 
 constexpr std::string_view kCoarseText = "درشت دانه ";
 constexpr std::string_view kFineText = "ريز دانه ";
-constexpr std::string_view kFineSand = "ماسه ريز";
-constexpr std::string_view kGranular = "ماسه و شن يا قلوه سنگ";
-constexpr std::string_view kSiltyClayeyGranular = "ماسه و شن رس دار و لاي دار";
-constexpr std::string_view kSilty = "خاك لاي دار";
-constexpr std::string_view kClayey = "خاك رس دار";
 
 // What the group boxes show before any sample has been named.
 const std::string kNoMaterial(32, '-');
@@ -33,71 +28,39 @@ const std::string kNoGroup(23, '-');
 // Residues of rounding below this magnitude are an index of exactly zero.
 constexpr double kZeroIndexTolerance = 1e-9;
 
-using S = AashtoSample;
+using Q = Quantity;
 
-// Only a coarse sample with 25 < F200 <= 35 can belong to an A-2 group.
-bool inA2Band(const S& s) {
-    return s.f200 > 25 && s.f200 <= 35;
+double valueOf(Quantity quantity, const AashtoSample& s) {
+    switch (quantity) {
+    case Q::F200:
+        return s.f200;
+    case Q::P40:
+        return s.p40;
+    case Q::P10:
+        return s.p10;
+    case Q::LiquidLimit:
+        return s.liquidLimit;
+    case Q::PlasticityIndex:
+        return s.plasticityIndex;
+    case Q::LiquidLimitLess30:
+        return s.liquidLimit - 30;
+    default:
+        return 0;
+    }
 }
 
-const std::array<AashtoGroup, 7> kCoarseRows = {{
-    {"A - 3", kFineSand, [](const S& s) { return s.f200 <= 10 && s.p40 >= 51; }, true, false},
-    {"A - 1 - a", kGranular,
-     [](const S& s) {
-         return s.f200 <= 15 && s.p40 <= 30 && s.p10 <= 50 && s.plasticityIndex <= 6;
-     },
-     true, true},
-    {"A - 1 - b", kGranular,
-     [](const S& s) {
-         return s.f200 <= 25 && s.f200 >= 15 && s.p40 <= 50 && s.plasticityIndex <= 6;
-     },
-     true, false},
-    {"A - 2 - 4", kSiltyClayeyGranular,
-     [](const S& s) {
-         return inA2Band(s) && s.liquidLimit <= 40 && s.plasticityIndex <= 10 &&
-                s.plasticityIndex > 6;
-     },
-     true, false},
-    {"A - 2 - 5", kSiltyClayeyGranular,
-     [](const S& s) {
-         return inA2Band(s) && s.liquidLimit >= 41 && s.plasticityIndex <= 10 &&
-                s.plasticityIndex > 6;
-     },
-     true, false},
-    {"A - 2 - 6", kSiltyClayeyGranular,
-     [](const S& s) { return inA2Band(s) && s.liquidLimit <= 40 && s.plasticityIndex >= 11; },
-     false, false},
-    {"A - 2 - 7", kSiltyClayeyGranular,
-     [](const S& s) { return inA2Band(s) && s.liquidLimit >= 41 && s.plasticityIndex >= 11; },
-     false, false},
-}};
-
-const std::array<AashtoGroup, 5> kFineRows = {{
-    {"A - 4", kSilty,
-     [](const S& s) { return s.f200 >= 36 && s.liquidLimit <= 40 && s.plasticityIndex <= 10; },
-     false, false},
-    {"A - 5", kSilty,
-     [](const S& s) { return s.f200 >= 36 && s.liquidLimit >= 41 && s.plasticityIndex <= 10; },
-     false, false},
-    {"A - 6", kClayey,
-     [](const S& s) { return s.f200 >= 36 && s.liquidLimit <= 40 && s.plasticityIndex >= 11; },
-     false, false},
-    {"A - 7 -5", kClayey,
-     [](const S& s) {
-         return s.f200 >= 36 && s.liquidLimit >= 41 && s.plasticityIndex >= 11 &&
-                s.liquidLimit - 30 >= s.plasticityIndex;
-     },
-     false, false},
-    {"A - 7 -6", kClayey,
-     [](const S& s) {
-         return s.f200 >= 36 && s.liquidLimit >= 41 && s.plasticityIndex >= 11 &&
-                s.liquidLimit - 30 < s.plasticityIndex;
-     },
-     false, false},
-}};
+AashtoRowTest tested(const AashtoGroup& group, const AashtoSample& s) {
+    AashtoRowTest result{&group, {}};
+    for (const Condition& c : group.conditions) {
+        const double bound = c.boundKind == Bound::PlasticityIndex ? s.plasticityIndex : c.bound;
+        result.comparisons.push_back(
+            compare(c.quantity, valueOf(c.quantity, s), c.relation, bound, c.boundKind));
+    }
+    return result;
+}
 
 void applyRow(Controls& window, const AashtoGroup& row) {
-    window.setText("Text9", row.material);
+    window.setText("Text9", row.material.window);
     window.setText("Text8", row.label);
     if (row.writesZeroIndex) {
         window.setText("Text11", "0");
@@ -110,11 +73,13 @@ void apply(Controls& window, const AashtoResult& result) {
         window.setText("Text11", "0");
     }
     window.setVisible("Label21", result.negativeIndex());
-    window.setText("Text10", result.coarse ? kCoarseText : kFineText);
-    for (const AashtoGroup* row : result.matchingRows) {
-        applyRow(window, *row);
+    window.setText("Text10", soilTypeText(result, Language::Persian));
+    for (const AashtoRowTest& row : result.rows) {
+        if (row.passed()) {
+            applyRow(window, *row.group);
+        }
     }
-    if (result.matchingRows.empty()) {
+    if (!result.group()) {
         window.setText("Text9", kNoMaterial);
         window.setText("Text8", kNoGroup);
     }
@@ -123,9 +88,59 @@ void apply(Controls& window, const AashtoResult& result) {
 
 } // namespace
 
+bool AashtoRowTest::passed() const {
+    return firstFailure() == nullptr;
+}
+
+const Comparison* AashtoRowTest::firstFailure() const {
+    const auto failed = std::find_if(comparisons.begin(), comparisons.end(),
+                                     [](const Comparison& c) { return !c.holds; });
+    return failed == comparisons.end() ? nullptr : failed;
+}
+
+std::size_t AashtoRowTest::failures() const {
+    return static_cast<std::size_t>(std::count_if(comparisons.begin(), comparisons.end(),
+                                                  [](const Comparison& c) { return !c.holds; }));
+}
+
+double AashtoResult::shownIndex() const {
+    const bool rowWritesZero = std::any_of(rows.begin(), rows.end(), [](const AashtoRowTest& r) {
+        return r.passed() && r.group->writesZeroIndex;
+    });
+    return negativeIndex() || rowWritesZero ? 0.0 : groupIndex;
+}
+
 bool AashtoResult::zeroIndexNote() const {
-    return std::any_of(matchingRows.begin(), matchingRows.end(),
-                       [](const AashtoGroup* row) { return row->zeroIndexGroup; });
+    return std::any_of(rows.begin(), rows.end(), [](const AashtoRowTest& r) {
+        return r.passed() && r.group->zeroIndexGroup;
+    });
+}
+
+const AashtoGroup* AashtoResult::group() const {
+    const AashtoGroup* last = nullptr;
+    for (const AashtoRowTest& row : rows) {
+        last = row.passed() ? row.group : last;
+    }
+    return last;
+}
+
+std::size_t AashtoResult::passedRows() const {
+    return static_cast<std::size_t>(
+        std::count_if(rows.begin(), rows.end(), [](const AashtoRowTest& r) { return r.passed(); }));
+}
+
+std::vector<const AashtoRowTest*> AashtoResult::closestRows() const {
+    std::vector<const AashtoRowTest*> closest;
+    for (const AashtoRowTest& row : rows) {
+        if (!closest.empty() && row.failures() > closest.front()->failures()) {
+            continue;
+        }
+        if (!closest.empty() && row.failures() < closest.front()->failures()) {
+            closest.clear();
+        }
+        closest.push_back(&row);
+    }
+    return closest;
 }
 
 double groupIndex(const AashtoSample& s) {
@@ -143,15 +158,43 @@ std::optional<AashtoResult> classifyAashto(const AashtoSample& sample) {
     if (std::fabs(index) < kZeroIndexTolerance) {
         index = 0.0;
     }
-    AashtoResult result{sample.f200 <= 35, index, {}};
-    const std::span<const AashtoGroup> rows =
-        result.coarse ? std::span<const AashtoGroup>(kCoarseRows) : kFineRows;
+    AashtoResult result{sample, sample.f200 <= 35, index, {}};
+    const std::span<const AashtoGroup> rows = result.coarse ? coarseGroups() : fineGroups();
     for (const AashtoGroup& row : rows) {
-        if (row.matches(sample)) {
-            result.matchingRows.push_back(&row);
-        }
+        result.rows.push_back(tested(row, sample));
     }
     return result;
+}
+
+std::string_view soilTypeText(const AashtoResult& result, Language language) {
+    if (language == Language::Persian) {
+        return result.coarse ? kCoarseText : kFineText;
+    }
+    return result.coarse ? "Coarse-grained" : "Fine-grained";
+}
+
+std::string_view materialText(const AashtoGroup& group, Language language) {
+    return language == Language::Persian ? group.material.window : group.material.english;
+}
+
+std::string_view ratingText(SubgradeRating rating, Language language) {
+    constexpr Wording kExcellentToGood = {"عالی تا خوب", "excellent to good"};
+    constexpr Wording kFairToPoor = {"متوسط تا ضعیف", "fair to poor"};
+    return (rating == SubgradeRating::ExcellentToGood ? kExcellentToGood : kFairToPoor)
+        .in(language);
+}
+
+std::vector<std::string_view> noteTexts(const AashtoResult& result, Language language) {
+    const bool persian = language == Language::Persian;
+    std::vector<std::string_view> notes;
+    if (result.zeroIndexNote()) {
+        notes.push_back(persian ? kZeroIndexNote : "The group index of this kind of soil is zero.");
+    }
+    if (result.negativeIndex()) {
+        notes.push_back(persian ? kNegativeIndexNote
+                                : "The group index came out negative and is taken as zero.");
+    }
+    return notes;
 }
 
 void aashtoClassify(Controls& window) {

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "comparison.h"
 #include "controls.h"
+#include "inline_vector.h"
+#include "language.h"
 
 #include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,27 +21,68 @@ struct AashtoSample {
     double plasticityIndex = 0; // PI
 };
 
-// One row of the group table: the group, its material, and when the sample belongs to it.
+// One condition of a group row: a quantity of the sample, compared with a number or with PI.
+struct Condition {
+    Quantity quantity = Quantity::F200;
+    Relation relation = Relation::LessOrEqual;
+    double bound = 0;
+    Bound boundKind = Bound::Number;
+};
+
+// The general rating of a group as the subgrade of a road.
+enum class SubgradeRating { ExcellentToGood, FairToPoor };
+
+// The constituent material of a group: the window's Persian description, and in English.
+struct Material {
+    std::string_view window;
+    std::string_view english;
+};
+
+// One row of the group table: the group, its material, and the conditions a sample must meet,
+// all of them, tested in this order.
 struct AashtoGroup {
-    std::string_view label;    // "A - 2 - 6"
-    std::string_view material; // Persian description of the constituent material
-    bool (*matches)(const AashtoSample&);
+    std::string_view label;   // as the window writes it: "A - 2 - 6"
+    std::string compactLabel; // as the field writes it: "A-2-6"
+    Material material;
+    InlineVector<Condition, 5> conditions;
     bool zeroIndexGroup;  // the group index of this group is zero by definition
     bool writesZeroIndex; // the row writes "0" over the group index
+    SubgradeRating rating;
+};
+
+// A group row tested on a sample: every condition as it came out.
+struct AashtoRowTest {
+    const AashtoGroup* group = nullptr;
+    InlineVector<Comparison, 5> comparisons;
+
+    bool passed() const;
+    // The first condition that failed, or null when the row passed.
+    const Comparison* firstFailure() const;
+    std::size_t failures() const;
 };
 
 struct AashtoResult {
+    AashtoSample sample;
     bool coarse = false;
     double groupIndex = 0; // as computed; a rounding residue near zero is taken as 0
-    // Every row that matches, in table order; a later row overwrites an earlier one.
-    std::vector<const AashtoGroup*> matchingRows;
+    // Every row of the sample's branch (coarse or fine), in table order. A row that passes
+    // overwrites what an earlier one wrote.
+    InlineVector<AashtoRowTest, 7> rows;
 
     bool negativeIndex() const { return groupIndex < 0; }
+    // The group index as the window ends up showing it: 0 when negative or set by a row.
+    double shownIndex() const;
     bool zeroIndexNote() const;
-    const AashtoGroup* group() const {
-        return matchingRows.empty() ? nullptr : matchingRows.back();
-    }
+    // The group of the last row that passed, or null when no row takes the sample.
+    const AashtoGroup* group() const;
+    std::size_t passedRows() const;
+    // The rows that failed the fewest conditions, for a sample that no row takes.
+    std::vector<const AashtoRowTest*> closestRows() const;
 };
+
+// The rows of the coarse branch (F200 ≤ 35) and of the fine branch, in table order.
+std::span<const AashtoGroup> coarseGroups();
+std::span<const AashtoGroup> fineGroups();
 
 // The group index formula, in its prescribed order of operations.
 double groupIndex(const AashtoSample& sample);
@@ -44,6 +90,20 @@ double groupIndex(const AashtoSample& sample);
 // The classification of a sample that passed the input check. Nothing when the group index
 // leaves the range of a double.
 std::optional<AashtoResult> classifyAashto(const AashtoSample& sample);
+
+// The window's soil type text ("درشت دانه ", "ريز دانه ") in Persian, or its English.
+std::string_view soilTypeText(const AashtoResult& result, Language language);
+// The window's material text in Persian, or its English.
+std::string_view materialText(const AashtoGroup& group, Language language);
+std::string_view ratingText(SubgradeRating rating, Language language);
+// The text of each note the window shows for the result, the zero-index note first. In
+// Persian, the window's own captions.
+std::vector<std::string_view> noteTexts(const AashtoResult& result, Language language);
+
+// The decision path as text, a step a line: the group index with the sample's numbers, its
+// sign, the branch, every row of the branch, then the group or the rows that came closest.
+std::vector<std::string> explainAashto(const AashtoResult& result, Language language,
+                                       const NumberFormat& format);
 
 // Click on KewlButtons6: names the sample on the AASHTO panel by the AASHTO system.
 void aashtoClassify(Controls& window);

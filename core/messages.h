@@ -15,4 +15,10 @@ inline constexpr std::string_view kRangeMessage =
 inline constexpr std::string_view kNumberMessage =
     " مقدار وارد شده عدد معتبري نيست . لطفا مقدار را اصلاح كنيد ";
 
+// The notes on the group index beside the AASHTO results.
+// "The group index of this kind of soil is zero."
+inline constexpr std::string_view kZeroIndexNote = "نشانه گروه اين نوع خاك برابر صفر است .";
+// "The group index came out negative; it is taken as zero."
+inline constexpr std::string_view kNegativeIndexNote = "نشانه گروه منفي شد برابر صفر مي شود .";
+
 } // namespace classifier

@@ -2,6 +2,7 @@
 
 #include "app_config.h"
 #include "captions.h"
+#include "core/messages.h"
 
 namespace classifier {
 namespace {
@@ -60,8 +61,8 @@ std::vector<ControlRow> makeCatalogue() {
         {"Text8", Kind::TextBox, Style::Result, {4680, 6960, 1695, 375}, "-----------------------", Align::Centre, 35, false},
         {"Label19", Kind::Label, Style::Field, {1320, 7560, 3015, 375}, " G . I  (نشانه گروه )   :", Align::Right, 42, false},
         {"Text11", Kind::TextBox, Style::Result, {4680, 7560, 1815, 375}, "-----------------------", Align::Centre, 41, false},
-        {"Label21", Kind::Label, Style::Note, {600, 8040, 3375, 255}, "نشانه گروه منفي شد برابر صفر مي شود .", Align::Centre, 44, false},
-        {"Label20", Kind::Label, Style::Note, {4560, 8040, 2895, 255}, "نشانه گروه اين نوع خاك برابر صفر است .", Align::Right, 43, false},
+        {"Label21", Kind::Label, Style::Note, {600, 8040, 3375, 255}, std::string(kNegativeIndexNote), Align::Centre, 44, false},
+        {"Label20", Kind::Label, Style::Note, {4560, 8040, 2895, 255}, std::string(kZeroIndexNote), Align::Right, 43, false},
         {"Image1", Kind::Image, Style::None, {720, 960, 2130, 3000}, "", Align::None, -1, false, ":/emblem.jpg"},
         {"Image2", Kind::Image, Style::None, {720, 3960, 2130, 4500}, "", Align::None, -1, false, ":/portrait.jpg"},
         {"Label26", Kind::Label, Style::About, {5760, 1560, 1935, 375}, "عنوان نرم افزار  :", Align::Right, 56, false},

@@ -1,0 +1,116 @@
+// The AASHTO decision path in words.
+#include "aashto.h"
+#include "number_text.h"
+#include "path_text.h"
+
+#include <utility>
+
+namespace classifier {
+namespace {
+
+constexpr Wording kGroupIndex = {"نشانه گروه ", "group index "};
+constexpr Wording kShownAsZero = {"منفی است و صفر نشان داده می\u200Cشود", "negative, shown as 0"};
+constexpr Wording kShownAsItIs = {"همان\u200Cطور که هست نشان داده می\u200Cشود", "shown as it is"};
+constexpr Wording kCoarseGrained = {"درشت\u200Cدانه", "coarse-grained"};
+constexpr Wording kFineGrained = {"ریزدانه", "fine-grained"};
+constexpr Wording kPassed = {"قبول", "passed"};
+constexpr Wording kFailed = {"رد", "failed"};
+constexpr Wording kWritesZero = {"نشانه گروه صفر نوشته می\u200Cشود",
+                                 "the group index is written as 0"};
+constexpr Wording kGroup = {"گروه ", "group "};
+constexpr Wording kLastPassed = {"آخرین ردیف قبول\u200Cشده", "the last row that passed"};
+constexpr Wording kRating = {"ارزیابی به\u200Cعنوان بستر راه", "rating as subgrade"};
+constexpr Wording kNoGroup = {"هیچ ردیفی این نمونه را نمی\u200Cپذیرد",
+                              "no group row takes this sample"};
+constexpr Wording kClosest = {"نزدیک\u200Cترین ردیف\u200Cها", "closest rows"};
+
+// "GI = ((LL − 40) × 0.005 + 0.2) × (F200 − 35) + (PI − 10) × (F200 − 15) × 0.01 = ... = 0.045",
+// in the order in which it is worked out.
+std::string formula(const AashtoResult& result, const NumberFormat& format) {
+    const AashtoSample& s = result.sample;
+    const auto n = [&format](double value) { return formatNumber(value, format); };
+    return "GI = ((LL \u2212 40) \u00D7 0.005 + 0.2) \u00D7 (F200 \u2212 35) + (PI \u2212 10) "
+           "\u00D7 (F200 \u2212 15) \u00D7 0.01 = ((" +
+           n(s.liquidLimit) + " \u2212 40) \u00D7 0.005 + 0.2) \u00D7 (" + n(s.f200) +
+           " \u2212 35) + (" + n(s.plasticityIndex) + " \u2212 10) \u00D7 (" + n(s.f200) +
+           " \u2212 15) \u00D7 0.01 = " + n(result.groupIndex);
+}
+
+std::string rowText(const AashtoRowTest& row, Language language, const NumberFormat& format) {
+    StepWriter writer(language, format);
+    writer.symbols(row.group->compactLabel);
+    if (const Comparison* failure = row.firstFailure()) {
+        writer.verdict(kFailed).words(kComma).comparisons({failure, 1}, kComma);
+        return writer.take();
+    }
+    writer.verdict(kPassed).words(kComma);
+    writer.comparisons({row.comparisons.begin(), row.comparisons.end()}, kComma);
+    if (row.group->writesZeroIndex) {
+        writer.words(kSemicolon).words(kWritesZero);
+    }
+    return writer.take();
+}
+
+// Only the failed conditions of each row: "A-1-b (PI = 8 > 6)".
+void closestRows(StepWriter& writer, const AashtoResult& result) {
+    bool first = true;
+    for (const AashtoRowTest* row : result.closestRows()) {
+        if (!std::exchange(first, false)) {
+            writer.words(kComma);
+        }
+        writer.symbols(row->group->compactLabel).words(" (");
+        bool firstFailure = true;
+        for (const Comparison& c : row->comparisons) {
+            if (!c.holds) {
+                if (!std::exchange(firstFailure, false)) {
+                    writer.words(kComma);
+                }
+                writer.symbols(comparisonText(c, writer.format()));
+            }
+        }
+        writer.words(")");
+    }
+}
+
+std::string conclusion(const AashtoResult& result, Language language, const NumberFormat& format) {
+    StepWriter writer(language, format);
+    const AashtoGroup* group = result.group();
+    if (!group) {
+        writer.words(kNoGroup).words(kSemicolon).words(kClosest).words(": ");
+        closestRows(writer, result);
+        return writer.take();
+    }
+    writer.words(kGroup).symbols(group->compactLabel);
+    if (result.passedRows() > 1) {
+        writer.words(kComma).words(kLastPassed);
+    }
+    writer.words(kSemicolon).words(kRating).verdict(ratingText(group->rating, language));
+    return writer.take();
+}
+
+} // namespace
+
+std::vector<std::string> explainAashto(const AashtoResult& result, Language language,
+                                       const NumberFormat& format) {
+    std::vector<std::string> lines;
+    lines.push_back(
+        StepWriter(language, format).words(kGroupIndex).symbols(formula(result, format)).take());
+    const Comparison negative = compare(Quantity::GroupIndex, result.groupIndex, Relation::Less, 0);
+    lines.push_back(StepWriter(language, format)
+                        .comparisons({&negative, 1}, kComma)
+                        .verdict(negative.holds ? kShownAsZero : kShownAsItIs)
+                        .take());
+    const Comparison coarse =
+        compare(Quantity::F200, result.sample.f200, Relation::LessOrEqual, 35);
+    lines.push_back(StepWriter(language, format)
+                        .comparisons({&coarse, 1}, kComma)
+                        .verdict(coarse.holds ? kCoarseGrained : kFineGrained)
+                        .take());
+    for (const AashtoRowTest& row : result.rows) {
+        lines.push_back(rowText(row, language, format));
+    }
+    lines.push_back(conclusion(result, language, format));
+    return lines;
+}
+
+} // namespace classifier

@@ -1,0 +1,108 @@
+#include "comparison.h"
+
+#include "number_text.h"
+
+#include <array>
+#include <string_view>
+
+namespace classifier {
+namespace {
+
+constexpr std::array<std::string_view, 10> kSymbols = {"F200", "P4", "P40", "P10",          "LL",
+                                                       "PI",   "Cc", "Cu",  "LL \u2212 30", "GI"};
+
+bool isPercentage(Quantity quantity) {
+    return quantity == Quantity::F200 || quantity == Quantity::P4 || quantity == Quantity::P40 ||
+           quantity == Quantity::P10;
+}
+
+bool holds(double value, Relation relation, double bound, double upper) {
+    switch (relation) {
+    case Relation::Less:
+        return value < bound;
+    case Relation::LessOrEqual:
+        return value <= bound;
+    case Relation::Greater:
+        return value > bound;
+    case Relation::GreaterOrEqual:
+        return value >= bound;
+    case Relation::Within:
+        return value >= bound && value < upper;
+    }
+    return false;
+}
+
+std::string_view sign(Relation relation, bool holds) {
+    switch (relation) {
+    case Relation::Less:
+        return holds ? "<" : "\u2265";
+    case Relation::LessOrEqual:
+        return holds ? "\u2264" : ">";
+    case Relation::Greater:
+        return holds ? ">" : "\u2264";
+    case Relation::GreaterOrEqual:
+        return holds ? "\u2265" : "<";
+    case Relation::Within:
+        break;
+    }
+    return "";
+}
+
+class Writer {
+public:
+    Writer(const Comparison& c, const NumberFormat& format) : c_(c), format_(format) {}
+
+    std::string side() const {
+        return std::string(kSymbols[static_cast<std::size_t>(c_.quantity)]) + " = " +
+               number(c_.value);
+    }
+    std::string number(double value) const {
+        return formatNumber(value, format_) + (isPercentage(c_.quantity) ? " %" : "");
+    }
+    std::string bound() const {
+        switch (c_.boundKind) {
+        case Bound::ALine:
+            return "0.73 \u00D7 (LL \u2212 20) = " + formatNumber(c_.bound, format_);
+        case Bound::PlasticityIndex:
+            return "PI = " + formatNumber(c_.bound, format_);
+        case Bound::Number:
+            break;
+        }
+        return number(c_.bound);
+    }
+
+private:
+    const Comparison& c_;
+    const NumberFormat& format_;
+};
+
+} // namespace
+
+Comparison compare(Quantity quantity, double value, Relation relation, double bound,
+                   Bound boundKind) {
+    return {quantity, value, relation, bound, boundKind, 0, holds(value, relation, bound, 0)};
+}
+
+Comparison within(Quantity quantity, double value, double lower, double upper) {
+    return {quantity,
+            value,
+            Relation::Within,
+            lower,
+            Bound::Number,
+            upper,
+            holds(value, Relation::Within, lower, upper)};
+}
+
+std::string comparisonText(const Comparison& c, const NumberFormat& format) {
+    const Writer writer(c, format);
+    if (c.relation != Relation::Within) {
+        return writer.side() + " " + std::string(sign(c.relation, c.holds)) + " " + writer.bound();
+    }
+    if (c.holds) {
+        return writer.number(c.bound) + " \u2264 " + writer.side() + " < " + writer.number(c.upper);
+    }
+    return c.value < c.bound ? writer.side() + " < " + writer.number(c.bound)
+                             : writer.side() + " \u2265 " + writer.number(c.upper);
+}
+
+} // namespace classifier
