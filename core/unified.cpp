@@ -15,35 +15,66 @@ const std::array<RangeRule, 4> kUnifiedRanges = {{
     {"Text4", 0.0, std::nullopt},
 }};
 
-bool isSandy(const UnifiedSample& s) {
-    return s.passingNo4 > 50;
+using V = UnifiedVerdict;
+
+// Records a decision in the path and gives the letter it decided.
+char decide(UnifiedResult& result, V verdict, InlineVector<Comparison, 2> comparisons) {
+    result.path.push_back({verdict, comparisons});
+    return letterOf(verdict);
 }
 
 // On or above the A-line of the plasticity chart; below LL 20 every PI is above it.
-bool aboveALine(const UnifiedSample& s) {
-    return s.plasticityIndex >= 0.73 * (s.liquidLimit - 20);
+Comparison aLine(const UnifiedSample& s) {
+    return compare(Quantity::PlasticityIndex, s.plasticityIndex, Relation::GreaterOrEqual,
+                   0.73 * (s.liquidLimit - 20), Bound::ALine);
 }
 
 // Well graded: Cc from 1 up to (not including) 3, and Cu at least 6 for sand, 4 for gravel.
-bool wellGraded(const UnifiedSample& s) {
-    const double leastCu = isSandy(s) ? 6.0 : 4.0;
-    return *s.cc >= 1 && *s.cc < 3 && *s.cu >= leastCu;
+char grading(UnifiedResult& result, const UnifiedSample& s, bool sandy) {
+    const Comparison cc = within(Quantity::Cc, *s.cc, 1, 3);
+    const Comparison cu = compare(Quantity::Cu, *s.cu, Relation::GreaterOrEqual, sandy ? 6.0 : 4.0);
+    return decide(result, cc.holds && cu.holds ? V::WellGraded : V::PoorlyGraded, {cc, cu});
 }
 
-UnifiedSymbol fineGrained(const UnifiedSample& s) {
-    return {aboveALine(s) ? 'C' : 'M', s.liquidLimit > 50 ? 'H' : 'L', std::nullopt};
+void fineGrained(UnifiedResult& result, const UnifiedSample& s) {
+    const Comparison clay = aLine(s);
+    result.symbol.type = decide(result, clay.holds ? V::Clay : V::Silt, {clay});
+    const Comparison high = compare(Quantity::LiquidLimit, s.liquidLimit, Relation::Greater, 50);
+    result.symbol.second =
+        decide(result, high.holds ? V::HighPlasticity : V::LowPlasticity, {high});
 }
 
-UnifiedSymbol coarseGrained(const UnifiedSample& s) {
-    const char type = isSandy(s) ? 'S' : kGravelLetter;
-    if (s.fines > 12) {
-        return {type, aboveALine(s) && s.plasticityIndex > 7 ? 'C' : 'M', std::nullopt};
+// Clay needs PI above 7 as well as the A-line; PI is compared only when the A-line holds.
+char coarseFines(UnifiedResult& result, const UnifiedSample& s) {
+    const Comparison line = aLine(s);
+    if (!line.holds) {
+        return decide(result, V::Silt, {line});
     }
-    const char gradation = wellGraded(s) ? 'W' : 'P';
-    if (s.fines <= 5) {
-        return {type, gradation, std::nullopt};
+    const Comparison pi =
+        compare(Quantity::PlasticityIndex, s.plasticityIndex, Relation::Greater, 7);
+    return decide(result, pi.holds ? V::Clay : V::Silt, {line, pi});
+}
+
+void coarseGrained(UnifiedResult& result, const UnifiedSample& s) {
+    UnifiedSymbol& symbol = result.symbol;
+    const Comparison sandy = compare(Quantity::P4, s.passingNo4, Relation::Greater, 50);
+    symbol.type = decide(result, sandy.holds ? V::Sand : V::Gravel, {sandy});
+    const Comparison manyFines = compare(Quantity::F200, s.fines, Relation::Greater, 12);
+    if (manyFines.holds) {
+        decide(result, V::FinesNameTheSoil, {manyFines});
+        symbol.second = coarseFines(result, s);
+        return;
     }
-    return {type, aboveALine(s) ? 'C' : 'M', gradation};
+    const Comparison fewFines = compare(Quantity::F200, s.fines, Relation::LessOrEqual, 5);
+    if (fewFines.holds) {
+        decide(result, V::GradingNamesTheSoil, {fewFines});
+        symbol.second = grading(result, s, sandy.holds);
+        return;
+    }
+    decide(result, V::DualSymbol, {manyFines, fewFines});
+    const Comparison clay = aLine(s);
+    symbol.second = decide(result, clay.holds ? V::Clay : V::Silt, {clay});
+    symbol.gradation = grading(result, s, sandy.holds);
 }
 
 void writeLetter(Controls& window, std::string_view label, char letter) {
@@ -60,18 +91,54 @@ std::string UnifiedSymbol::text() const {
     return symbol;
 }
 
+std::string UnifiedSymbol::compactText() const {
+    if (gradation) {
+        return std::string{type, *gradation, '-', type, second};
+    }
+    return std::string{type, second};
+}
+
+char letterOf(UnifiedVerdict verdict) {
+    switch (verdict) {
+    case V::Sand:
+        return 'S';
+    case V::Gravel:
+        return kGravelLetter;
+    case V::Clay:
+        return 'C';
+    case V::Silt:
+        return 'M';
+    case V::LowPlasticity:
+        return 'L';
+    case V::HighPlasticity:
+        return 'H';
+    case V::WellGraded:
+        return 'W';
+    case V::PoorlyGraded:
+        return 'P';
+    default:
+        return 0;
+    }
+}
+
 bool needsGradingTest(const UnifiedSample& sample) {
     return sample.fines <= 12;
 }
 
-std::optional<UnifiedSymbol> classifyUnified(const UnifiedSample& sample) {
-    if (sample.fines > 50) {
-        return fineGrained(sample);
-    }
-    if (needsGradingTest(sample) && (!sample.cc || !sample.cu)) {
+std::optional<UnifiedResult> classifyUnified(const UnifiedSample& sample) {
+    const Comparison fine = compare(Quantity::F200, sample.fines, Relation::Greater, 50);
+    if (!fine.holds && needsGradingTest(sample) && (!sample.cc || !sample.cu)) {
         return std::nullopt;
     }
-    return coarseGrained(sample);
+    UnifiedResult result;
+    result.fractions = fractionsOf(sample);
+    decide(result, fine.holds ? V::FineGrained : V::CoarseGrained, {fine});
+    if (fine.holds) {
+        fineGrained(result, sample);
+    } else {
+        coarseGrained(result, sample);
+    }
+    return result;
 }
 
 void unifiedClassify(Controls& window) {
@@ -83,17 +150,18 @@ void unifiedClassify(Controls& window) {
     const std::vector<double>& v = *checked;
     const UnifiedSample sample{
         v[0], v[1], v[2], v[3], readNumber(window, "Text6"), readNumber(window, "Text7")};
-    const std::optional<UnifiedSymbol> symbol = classifyUnified(sample);
-    if (!symbol) {
+    const std::optional<UnifiedResult> result = classifyUnified(sample);
+    if (!result) {
         warn(window, kNumberMessage);
         return;
     }
-    writeLetter(window, "Label6", symbol->type);
-    writeLetter(window, "Label7", symbol->second);
-    if (symbol->gradation) {
-        writeLetter(window, "Label10", *symbol->gradation);
+    const UnifiedSymbol& symbol = result->symbol;
+    writeLetter(window, "Label6", symbol.type);
+    writeLetter(window, "Label7", symbol.second);
+    if (symbol.gradation) {
+        writeLetter(window, "Label10", *symbol.gradation);
     }
-    window.setText("Text5", symbol->text());
+    window.setText("Text5", symbol.text());
 }
 
 } // namespace classifier

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "comparison.h"
 #include "controls.h"
+#include "inline_vector.h"
+#include "language.h"
+#include "unified_name.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace classifier {
 
@@ -22,19 +27,61 @@ struct UnifiedSymbol {
     char second = 0;
     std::optional<char> gradation;
 
-    // "S C" for a single pair, "S M - S W" for the dual form.
+    // As the window writes it: "S C" for a single pair, "S M - S W" for the dual form.
     std::string text() const;
+    // As the field writes it: "SC", and the dual form with its grading pair first, "SW-SM".
+    std::string compactText() const;
 };
 
 // The letter of a coarse-grained sample of which 50 % or less passes the No. 4 sieve.
 inline constexpr char kGravelLetter = 'G';
 
+// The outcome of one decision of the Unified method.
+enum class UnifiedVerdict {
+    CoarseGrained,
+    FineGrained,
+    Sand,
+    Gravel,
+    Clay,
+    Silt,
+    LowPlasticity,
+    HighPlasticity,
+    FinesNameTheSoil,
+    GradingNamesTheSoil,
+    DualSymbol,
+    WellGraded,
+    PoorlyGraded,
+};
+
+// One decision: the comparisons that decided it, as they came out, and its outcome.
+struct UnifiedStep {
+    UnifiedVerdict verdict = UnifiedVerdict::CoarseGrained;
+    InlineVector<Comparison, 2> comparisons;
+};
+
+struct UnifiedResult {
+    UnifiedSymbol symbol;
+    SoilFractions fractions;
+    // The decisions in the order they were taken; each letter comes from one of them.
+    InlineVector<UnifiedStep, 6> path;
+
+    std::string name(Language language) const { return groupName(symbol, fractions, language); }
+};
+
+// The letter a verdict writes, or 0 for a verdict that only chooses the way on.
+char letterOf(UnifiedVerdict verdict);
+
 // True when the sample's symbol depends on the grading test, and so on Cc and Cu.
 bool needsGradingTest(const UnifiedSample& sample);
 
-// The group symbol of a sample that passed the input check. Nothing when the grading test is
-// needed and Cc or Cu is missing.
-std::optional<UnifiedSymbol> classifyUnified(const UnifiedSample& sample);
+// The result for a sample that passed the input check. Nothing when the grading test is needed
+// and Cc or Cu is missing.
+std::optional<UnifiedResult> classifyUnified(const UnifiedSample& sample);
+
+// The decision path as text, a step a line, ending with the fractions and the group name.
+// Numbers are written in the given format.
+std::vector<std::string> explainUnified(const UnifiedResult& result, Language language,
+                                        const NumberFormat& format);
 
 // Click on KewlButtons5: names the sample on the Unified panel by the Unified system.
 void unifiedClassify(Controls& window);
