@@ -131,6 +131,7 @@ std::optional<UnifiedResult> classifyUnified(const UnifiedSample& sample) {
         return std::nullopt;
     }
     UnifiedResult result;
+    result.sample = sample;
     result.fractions = fractionsOf(sample);
     decide(result, fine.holds ? V::FineGrained : V::CoarseGrained, {fine});
     if (fine.holds) {

@@ -60,6 +60,7 @@ struct UnifiedStep {
 };
 
 struct UnifiedResult {
+    UnifiedSample sample;
     UnifiedSymbol symbol;
     SoilFractions fractions;
     // The decisions in the order they were taken; each letter comes from one of them.

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "aashto.h"
+#include "language.h"
+#include "unified.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The charts of liquid limit (across) against plasticity index (up) on which the two methods
+// draw their samples: the lines and zones of each method's rules, and the samples themselves.
+namespace classifier {
+
+struct ChartPoint {
+    double x = 0; // LL
+    double y = 0; // PI
+};
+
+using Outline = std::vector<ChartPoint>; // a convex polygon
+
+// The rules that decide a letter or a group from LL and PI, one set for each kind of sample.
+enum class ChartLayer {
+    FineSoil,    // Unified, F200 > 50: CL, CH, ML, MH
+    CoarseFines, // Unified, 12 < F200 ≤ 50: C above the A-line and PI > 7, else M
+    DualFines,   // Unified, 5 < F200 ≤ 12: C above the A-line, else M
+    AashtoFine,  // AASHTO, F200 ≥ 36: A-4 to A-7-6
+    AashtoA2,    // AASHTO, 25 < F200 ≤ 35: A-2-4 to A-2-7
+};
+
+enum class ZoneStyle { Filled, Outlined, Hidden };
+
+struct Zone {
+    std::string label;
+    ChartLayer layer = ChartLayer::FineSoil;
+    std::vector<Outline> pieces; // clipped to the chart's axes
+    ZoneStyle style = ZoneStyle::Filled;
+    std::uint32_t colour = 0; // 0xRRGGBB
+};
+
+struct ChartLine {
+    ChartPoint from, to;
+    bool dashed = false;
+    Wording label;
+};
+
+// One sample: where it stands and what it is called. A sample whose letters or group LL and PI
+// do not decide has no layer and is not drawn.
+struct ChartSample {
+    ChartPoint at;
+    std::string label;
+    std::optional<ChartLayer> layer;
+};
+
+struct Range {
+    double low = 0;
+    double high = 100;
+    double step = 10; // between ticks
+};
+
+struct Chart {
+    Wording title;
+    Wording xTitle;
+    Wording yTitle;
+    Range x, y;
+    std::vector<Zone> zones;
+    std::vector<ChartLine> lines;
+    std::vector<ChartSample> samples;
+    // Said on the chart when its one sample is not drawn.
+    std::optional<Wording> note;
+};
+
+ChartSample unifiedChartSample(const UnifiedResult& result);
+ChartSample aashtoChartSample(const AashtoResult& result);
+
+// The plasticity chart with its zones filled for the given layer (FineSoil, CoarseFines or
+// DualFines), its axes wide enough for every sample.
+Chart unifiedChart(std::vector<ChartSample> samples, ChartLayer focus = ChartLayer::FineSoil);
+// The LL–PI chart of the AASHTO rows: the zones of the focus layer filled, the other outlined.
+Chart aashtoChart(std::vector<ChartSample> samples, ChartLayer focus = ChartLayer::AashtoFine);
+
+// Where a zone's label goes: the centre of its largest piece.
+ChartPoint zoneLabelPoint(const Zone& zone);
+// The highest corner of a zone, the leftmost of equals: where an outlined zone is labelled.
+ChartPoint zoneCorner(const Zone& zone);
+
+// The label of the zone of the layer that holds the point, if any.
+std::optional<std::string> zoneAt(const Chart& chart, ChartLayer layer, ChartPoint point);
+
+// Where the chart is drawn on a canvas of the given size, in canvas units (y down).
+struct ChartFrame {
+    double left, top, width, height; // the plotting area
+
+    double xOf(const Chart& chart, double x) const;
+    double yOf(const Chart& chart, double y) const;
+};
+inline constexpr double kChartWidth = 640;
+inline constexpr double kChartHeight = 480;
+ChartFrame chartFrame(double width = kChartWidth, double height = kChartHeight);
+
+// The chart as a standalone SVG document, its texts in the given language.
+std::string chartSvg(const Chart& chart, Language language);
+
+} // namespace classifier

@@ -1,0 +1,88 @@
+// The plasticity chart of the Unified method.
+#include "chart.h"
+#include "chart_geometry.h"
+
+namespace classifier {
+
+using geometry::HalfPlane;
+
+namespace {
+
+// The A-line, PI = 0.73 (LL − 20); on it counts as above it.
+constexpr HalfPlane kAbove = {0.73, -1, 0.73 * 20};
+constexpr HalfPlane kBelow = {-0.73, 1, -0.73 * 20};
+constexpr HalfPlane kLowLimit = {1, 0, 50}; // LL ≤ 50
+constexpr HalfPlane kHighLimit = {-1, 0, -50};
+constexpr HalfPlane kPlastic = {0, -1, -7}; // PI ≥ 7, the clay side of PI > 7
+constexpr HalfPlane kLowPlastic = {0, 1, 7};
+
+constexpr std::uint32_t kClayLow = 0xD6EAF8, kClayHigh = 0xAED6F1;
+constexpr std::uint32_t kSiltLow = 0xFDEBD0, kSiltHigh = 0xF8C471;
+
+ZoneStyle styleFor(ChartLayer layer, ChartLayer focus) {
+    return layer == focus ? ZoneStyle::Filled : ZoneStyle::Hidden;
+}
+
+void addZones(Chart& chart, ChartLayer focus) {
+    using L = ChartLayer;
+    const ZoneStyle fine = styleFor(L::FineSoil, focus);
+    addZone(chart, "CL", L::FineSoil, fine, kClayLow, {{kLowLimit, kAbove}});
+    addZone(chart, "CH", L::FineSoil, fine, kClayHigh, {{kHighLimit, kAbove}});
+    addZone(chart, "ML", L::FineSoil, fine, kSiltLow, {{kLowLimit, kBelow}});
+    addZone(chart, "MH", L::FineSoil, fine, kSiltHigh, {{kHighLimit, kBelow}});
+    const ZoneStyle coarse = styleFor(L::CoarseFines, focus);
+    addZone(chart, "C", L::CoarseFines, coarse, kClayLow, {{kAbove, kPlastic}});
+    addZone(chart, "M", L::CoarseFines, coarse, kSiltLow, {{kBelow}, {kAbove, kLowPlastic}});
+    const ZoneStyle dual = styleFor(L::DualFines, focus);
+    addZone(chart, "C", L::DualFines, dual, kClayLow, {{kAbove}});
+    addZone(chart, "M", L::DualFines, dual, kSiltLow, {{kBelow}});
+}
+
+void addLines(Chart& chart) {
+    const double far = geometry::kChartLimit * 2;
+    addLine(chart, {20, 0}, {far, 0.73 * (far - 20)}, false, {"خط A", "A-line"});
+    addLine(chart, {8, 0}, {far, 0.9 * (far - 8)}, true, {"خط U", "U-line"});
+    addLine(chart, {50, chart.y.low}, {50, chart.y.high}, false, {"LL = 50", "LL = 50"});
+    addLine(chart, {20 + 7 / 0.73, 7}, {far, 7}, true, {"PI = 7", "PI = 7"});
+}
+
+} // namespace
+
+ChartSample unifiedChartSample(const UnifiedResult& result) {
+    ChartSample point{{result.sample.liquidLimit, result.sample.plasticityIndex},
+                      result.symbol.compactText(),
+                      std::nullopt};
+    // The step that chose how the letters are found tells which rules LL and PI met.
+    for (const UnifiedStep& step : result.path) {
+        switch (step.verdict) {
+        case UnifiedVerdict::FineGrained:
+            point.layer = ChartLayer::FineSoil;
+            break;
+        case UnifiedVerdict::FinesNameTheSoil:
+            point.layer = ChartLayer::CoarseFines;
+            break;
+        case UnifiedVerdict::DualSymbol:
+            point.layer = ChartLayer::DualFines;
+            break;
+        default:
+            break;
+        }
+    }
+    return point;
+}
+
+Chart unifiedChart(std::vector<ChartSample> samples, ChartLayer focus) {
+    Chart chart = emptyChart({"نمودار خمیری", "Plasticity chart"},
+                             {"این نمونه را دانه\u200Cبندی نام\u200Cگذاری می\u200Cکند؛ LL و PI در "
+                              "حروف آن اثری ندارند",
+                              "This sample is named by its grading; LL and PI do not decide its "
+                              "letters"},
+                             std::move(samples));
+    chart.y.low = 0; // the Unified method takes no negative LL or PI
+    chart.x.low = 0;
+    addZones(chart, focus);
+    addLines(chart);
+    return chart;
+}
+
+} // namespace classifier

@@ -1,0 +1,108 @@
+#include "core/chart.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace classifier {
+namespace {
+
+// LL and PI off every line of both charts, so that each point lies inside one zone.
+std::vector<double> offLineValues(double low, double high) {
+    std::vector<double> values;
+    for (double v = low + 0.137; v < high; v += 1.31) {
+        values.push_back(v);
+    }
+    return values;
+}
+
+std::string unifiedLetters(const UnifiedResult& result, ChartLayer layer) {
+    return layer == ChartLayer::FineSoil ? result.symbol.compactText()
+                                         : std::string(1, result.symbol.second);
+}
+
+TEST(UnifiedChart, TheZoneUnderEverySampleHasItsLetters) {
+    std::size_t checked = 0;
+    for (double f : {8.0, 30.0, 75.0}) {
+        for (double ll : offLineValues(0, 120)) {
+            for (double pi : offLineValues(0, 70)) {
+                const UnifiedSample sample{f, 98, ll, pi, 2.0, 8.0};
+                const auto result = classifyUnified(sample);
+                const ChartSample point = unifiedChartSample(*result);
+                ASSERT_TRUE(point.layer);
+                const Chart chart = unifiedChart({point}, *point.layer);
+                EXPECT_EQ(zoneAt(chart, *point.layer, point.at),
+                          unifiedLetters(*result, *point.layer))
+                    << "F " << f << " LL " << ll << " PI " << pi;
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GT(checked, 10000u);
+}
+
+TEST(AashtoChart, TheZoneUnderEverySampleIsItsGroup) {
+    std::size_t checked = 0;
+    for (double f : {30.0, 60.0}) {
+        for (double ll : offLineValues(-20, 120)) {
+            for (double pi : offLineValues(-20, 70)) {
+                const auto result = classifyAashto({f, 40, 60, ll, pi});
+                const ChartSample point = aashtoChartSample(*result);
+                ASSERT_TRUE(point.layer);
+                const Chart chart = aashtoChart({point}, *point.layer);
+                const AashtoGroup* group = result->group();
+                EXPECT_EQ(zoneAt(chart, *point.layer, point.at),
+                          group ? std::optional(group->compactLabel) : std::nullopt)
+                    << "F200 " << f << " LL " << ll << " PI " << pi;
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GT(checked, 10000u);
+}
+
+TEST(Charts, ASampleLLAndPIDoNotNameIsNotDrawnButExplained) {
+    const UnifiedSample graded{3, 60, 30, 10, 2.0, 8.0};
+    const ChartSample unified = unifiedChartSample(*classifyUnified(graded));
+    EXPECT_FALSE(unified.layer);
+    EXPECT_TRUE(unifiedChart({unified}).note);
+    for (const AashtoSample& sieved : {AashtoSample{10, 60, 90, 0, 0}, {35.5, 40, 60, 30, 4}}) {
+        const ChartSample aashto = aashtoChartSample(*classifyAashto(sieved));
+        EXPECT_FALSE(aashto.layer);
+        EXPECT_TRUE(aashtoChart({aashto}).note);
+    }
+    EXPECT_FALSE(aashtoChart({}).note);
+}
+
+TEST(Charts, AxesWidenToTakeEverySample) {
+    const UnifiedSample far{60, 98, 152, 90, {}, {}};
+    const Chart chart = unifiedChart({unifiedChartSample(*classifyUnified(far))});
+    EXPECT_GE(chart.x.high, 152);
+    EXPECT_GE(chart.y.high, 90);
+    EXPECT_EQ(chart.x.low, 0);
+    const Chart negative = aashtoChart({aashtoChartSample(*classifyAashto({60, 40, 60, -15, -5}))});
+    EXPECT_LE(negative.x.low, -15);
+    EXPECT_LE(negative.y.low, -5);
+    const Chart huge = aashtoChart({aashtoChartSample(*classifyAashto({60, 40, 60, 1e9, 5}))});
+    EXPECT_LE(huge.x.high, 1000);
+}
+
+TEST(ChartSvg, DrawsEachSampleWithItsLabelAndThePersianTitleRightToLeft) {
+    std::vector<ChartSample> samples;
+    for (const AashtoSample& s : {AashtoSample{36, 30, 10, 51, 9}, {60, 40, 60, 50, 21}}) {
+        samples.push_back(aashtoChartSample(*classifyAashto(s)));
+    }
+    const std::string svg = chartSvg(aashtoChart(samples), Language::Persian);
+    std::size_t circles = 0;
+    for (auto at = svg.find("<circle"); at != std::string::npos; at = svg.find("<circle", at + 1)) {
+        ++circles;
+    }
+    EXPECT_EQ(circles, 2u);
+    EXPECT_NE(svg.find(">A-5</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">A-7-6</text>"), std::string::npos);
+    EXPECT_NE(svg.find("direction=\"rtl\""), std::string::npos);
+    EXPECT_TRUE(svg.ends_with("</svg>\n"));
+}
+
+} // namespace
+} // namespace classifier
