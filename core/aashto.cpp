@@ -217,6 +217,7 @@ void aashtoClassify(Controls& window) {
         return;
     }
     apply(window, *result);
+    window.resultWritten(*result);
 }
 
 } // namespace classifier

@@ -24,14 +24,16 @@ constexpr Wording kNoGroup = {"هیچ ردیفی این نمونه را نمی\u
                               "no group row takes this sample"};
 constexpr Wording kClosest = {"نزدیک\u200Cترین ردیف\u200Cها", "closest rows"};
 
-// "GI = ((LL − 40) × 0.005 + 0.2) × (F200 − 35) + (PI − 10) × (F200 − 15) × 0.01 = ... = 0.045",
-// in the order in which it is worked out.
-std::string formula(const AashtoResult& result, const NumberFormat& format) {
+// The group index formula in the order in which it is worked out, then with the sample's
+// numbers put in: "GI = ((51 − 40) × 0.005 + 0.2) × (36 − 35) + ... = 0.045".
+constexpr std::string_view kFormula =
+    "GI = ((LL \u2212 40) \u00D7 0.005 + 0.2) \u00D7 (F200 \u2212 "
+    "35) + (PI \u2212 10) \u00D7 (F200 \u2212 15) \u00D7 0.01";
+
+std::string workedFormula(const AashtoResult& result, const NumberFormat& format) {
     const AashtoSample& s = result.sample;
     const auto n = [&format](double value) { return formatNumber(value, format); };
-    return "GI = ((LL \u2212 40) \u00D7 0.005 + 0.2) \u00D7 (F200 \u2212 35) + (PI \u2212 10) "
-           "\u00D7 (F200 \u2212 15) \u00D7 0.01 = ((" +
-           n(s.liquidLimit) + " \u2212 40) \u00D7 0.005 + 0.2) \u00D7 (" + n(s.f200) +
+    return "GI = ((" + n(s.liquidLimit) + " \u2212 40) \u00D7 0.005 + 0.2) \u00D7 (" + n(s.f200) +
            " \u2212 35) + (" + n(s.plasticityIndex) + " \u2212 10) \u00D7 (" + n(s.f200) +
            " \u2212 15) \u00D7 0.01 = " + n(result.groupIndex);
 }
@@ -93,8 +95,8 @@ std::string conclusion(const AashtoResult& result, Language language, const Numb
 std::vector<std::string> explainAashto(const AashtoResult& result, Language language,
                                        const NumberFormat& format) {
     std::vector<std::string> lines;
-    lines.push_back(
-        StepWriter(language, format).words(kGroupIndex).symbols(formula(result, format)).take());
+    lines.push_back(StepWriter(language, format).words(kGroupIndex).symbols(kFormula).take());
+    lines.push_back(StepWriter(language, format).symbols(workedFormula(result, format)).take());
     const Comparison negative = compare(Quantity::GroupIndex, result.groupIndex, Relation::Less, 0);
     lines.push_back(StepWriter(language, format)
                         .comparisons({&negative, 1}, kComma)

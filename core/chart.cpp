@@ -44,7 +44,7 @@ void addZone(Chart& chart, std::string label, ChartLayer layer, ZoneStyle style,
              std::uint32_t colour, std::vector<std::vector<HalfPlane>> pieces) {
     Zone zone{std::move(label), layer, {}, style, colour};
     for (const auto& halves : pieces) {
-        Outline piece = geometry::region(chart.x, chart.y, halves);
+        ChartPolygon piece = geometry::region(chart.x, chart.y, halves);
         if (!piece.empty()) {
             zone.pieces.push_back(std::move(piece));
         }
@@ -66,7 +66,7 @@ ChartPoint zoneLabelPoint(const Zone& zone) {
 
 ChartPoint zoneCorner(const Zone& zone) {
     ChartPoint corner{0, std::numeric_limits<double>::lowest()};
-    for (const Outline& piece : zone.pieces) {
+    for (const ChartPolygon& piece : zone.pieces) {
         for (const ChartPoint& p : piece) {
             if (p.y > corner.y || (p.y == corner.y && p.x < corner.x)) {
                 corner = p;
@@ -81,7 +81,7 @@ std::optional<std::string> zoneAt(const Chart& chart, ChartLayer layer, ChartPoi
         if (zone.layer != layer) {
             continue;
         }
-        for (const Outline& piece : zone.pieces) {
+        for (const ChartPolygon& piece : zone.pieces) {
             if (geometry::contains(piece, point)) {
                 return zone.label;
             }

@@ -18,7 +18,7 @@ struct ChartPoint {
     double y = 0; // PI
 };
 
-using Outline = std::vector<ChartPoint>; // a convex polygon
+using ChartPolygon = std::vector<ChartPoint>; // a convex polygon
 
 // The rules that decide a letter or a group from LL and PI, one set for each kind of sample.
 enum class ChartLayer {
@@ -34,7 +34,7 @@ enum class ZoneStyle { Filled, Outlined, Hidden };
 struct Zone {
     std::string label;
     ChartLayer layer = ChartLayer::FineSoil;
-    std::vector<Outline> pieces; // clipped to the chart's axes
+    std::vector<ChartPolygon> pieces; // clipped to the chart's axes
     ZoneStyle style = ZoneStyle::Filled;
     std::uint32_t colour = 0; // 0xRRGGBB
 };

@@ -13,7 +13,7 @@ double side(const HalfPlane& h, ChartPoint p) {
     return h.a * p.x + h.b * p.y - h.c;
 }
 
-double area(const Outline& polygon) {
+double area(const ChartPolygon& polygon) {
     double twice = 0;
     for (std::size_t i = 0; i < polygon.size(); ++i) {
         const ChartPoint& p = polygon[i];
@@ -25,12 +25,12 @@ double area(const Outline& polygon) {
 
 } // namespace
 
-Outline box(const Range& x, const Range& y) {
+ChartPolygon box(const Range& x, const Range& y) {
     return {{x.low, y.low}, {x.high, y.low}, {x.high, y.high}, {x.low, y.high}};
 }
 
-Outline clip(const Outline& polygon, const HalfPlane& half) {
-    Outline result;
+ChartPolygon clip(const ChartPolygon& polygon, const HalfPlane& half) {
+    ChartPolygon result;
     for (std::size_t i = 0; i < polygon.size(); ++i) {
         const ChartPoint& p = polygon[i];
         const ChartPoint& q = polygon[(i + 1) % polygon.size()];
@@ -47,15 +47,15 @@ Outline clip(const Outline& polygon, const HalfPlane& half) {
     return result;
 }
 
-Outline region(const Range& x, const Range& y, std::span<const HalfPlane> halves) {
-    Outline polygon = box(x, y);
+ChartPolygon region(const Range& x, const Range& y, std::span<const HalfPlane> halves) {
+    ChartPolygon polygon = box(x, y);
     for (const HalfPlane& half : halves) {
         polygon = clip(polygon, half);
     }
-    return std::fabs(area(polygon)) > kTolerance ? polygon : Outline{};
+    return std::fabs(area(polygon)) > kTolerance ? polygon : ChartPolygon{};
 }
 
-bool contains(const Outline& polygon, ChartPoint point) {
+bool contains(const ChartPolygon& polygon, ChartPoint point) {
     if (polygon.size() < 3) {
         return false;
     }
@@ -104,9 +104,9 @@ std::optional<std::pair<ChartPoint, ChartPoint>> clipSegment(ChartPoint from, Ch
                      ChartPoint{from.x + t1 * dx, from.y + t1 * dy}};
 }
 
-ChartPoint labelPoint(const std::vector<Outline>& pieces) {
-    const Outline* largest = nullptr;
-    for (const Outline& piece : pieces) {
+ChartPoint labelPoint(const std::vector<ChartPolygon>& pieces) {
+    const ChartPolygon* largest = nullptr;
+    for (const ChartPolygon& piece : pieces) {
         if (!largest || std::fabs(area(piece)) > std::fabs(area(*largest))) {
             largest = &piece;
         }

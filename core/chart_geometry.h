@@ -12,17 +12,17 @@ struct HalfPlane {
     double a, b, c;
 };
 
-Outline box(const Range& x, const Range& y);
+ChartPolygon box(const Range& x, const Range& y);
 // The part of a convex polygon inside the half-plane.
-Outline clip(const Outline& polygon, const HalfPlane& half);
-Outline region(const Range& x, const Range& y, std::span<const HalfPlane> halves);
+ChartPolygon clip(const ChartPolygon& polygon, const HalfPlane& half);
+ChartPolygon region(const Range& x, const Range& y, std::span<const HalfPlane> halves);
 // Inside or on the edge of a convex polygon.
-bool contains(const Outline& polygon, ChartPoint point);
+bool contains(const ChartPolygon& polygon, ChartPoint point);
 // The part of the segment inside the box, if any.
 std::optional<std::pair<ChartPoint, ChartPoint>> clipSegment(ChartPoint from, ChartPoint to,
                                                              const Range& x, const Range& y);
 // The centre of mass of the largest piece, where a zone's label goes.
-ChartPoint labelPoint(const std::vector<Outline>& pieces);
+ChartPoint labelPoint(const std::vector<ChartPolygon>& pieces);
 // A range from low to high with round ends and about five to ten ticks, widened to take
 // every value, within ±kChartLimit.
 Range fittedRange(double low, double high, std::span<const double> values);

@@ -92,7 +92,7 @@ private:
             if (zone.style != which) {
                 continue;
             }
-            for (const Outline& piece : zone.pieces) {
+            for (const ChartPolygon& piece : zone.pieces) {
                 out_ += "<polygon points=\"";
                 for (const ChartPoint& p : piece) {
                     out_ += number(x(p.x)) + "," + number(y(p.y)) + " ";

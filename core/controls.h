@@ -5,6 +5,9 @@
 
 namespace classifier {
 
+struct UnifiedResult;
+struct AashtoResult;
+
 // The user's locale, as the window reports it.
 struct NumberFormat {
     std::string decimalPoint = ".";
@@ -25,6 +28,10 @@ public:
     virtual void openAddress(std::string_view address) = 0;
     virtual void endProgram() = 0;
     virtual NumberFormat numberFormat() const { return {}; }
+    // The result a classify command has just written into the controls, for a window that
+    // explains it.
+    virtual void resultWritten(const UnifiedResult& /*result*/) {}
+    virtual void resultWritten(const AashtoResult& /*result*/) {}
 };
 
 } // namespace classifier

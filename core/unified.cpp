@@ -163,6 +163,7 @@ void unifiedClassify(Controls& window) {
         writeLetter(window, "Label10", *symbol.gradation);
     }
     window.setText("Text5", symbol.text());
+    window.resultWritten(*result);
 }
 
 } // namespace classifier

@@ -6,17 +6,21 @@
 #include "control_factory.h"
 #include "core/aashto.h"
 #include "core/unified.h"
+#include "explained_results.h"
 #include "form_controls.h"
 #include "link_label.h"
 #include "look.h"
 #include "panels.h"
 #include "qt_text.h"
+#include "result_actions.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QImageReader>
+#include <QMenu>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -83,6 +87,8 @@ ClassifierForm::ClassifierForm(QWidget* parent)
     buildControls();
     orderFocus();
     connectHandlers();
+    results_ = new ExplainedResults(*this);
+    resultActions_ = new ResultActions(*this, *results_);
 }
 
 ClassifierForm::~ClassifierForm() = default;
@@ -101,12 +107,14 @@ Controls& ClassifierForm::controls() {
 
 void ClassifierForm::endProgram() {
     timer_->stop();
+    resultActions_->closeChart();
     close();
     QCoreApplication::quit();
 }
 
 void ClassifierForm::closeEvent(QCloseEvent* event) {
     timer_->stop();
+    resultActions_->closeChart();
     event->accept();
 }
 
@@ -115,6 +123,15 @@ void ClassifierForm::showEvent(QShowEvent* event) {
     if (!std::exchange(placed_, true)) {
         centreOnScreen();
     }
+}
+
+void ClassifierForm::contextMenuEvent(QContextMenuEvent* event) {
+    if (QMenu* menu = resultActions_->menuAt(event->pos())) {
+        menu->popup(event->globalPos());
+        event->accept();
+        return;
+    }
+    QWidget::contextMenuEvent(event);
 }
 
 void ClassifierForm::buildControls() {

@@ -10,7 +10,9 @@ class QTimer;
 namespace classifier {
 
 class Controls;
+class ExplainedResults;
 class FormControls;
+class ResultActions;
 
 // The program's one window: every control of the catalogue, the panel and classify commands,
 // Exit, the banner and the web links.
@@ -24,12 +26,16 @@ public:
     QWidget* control(std::string_view name) const;
     // The window as the commands see it.
     Controls& controls();
+    // The explained results of the method panels, and what the user can do with them.
+    ExplainedResults& results() { return *results_; }
+    ResultActions& resultActions() { return *resultActions_; }
     // Stops the banner, closes the window and ends the application's event loop.
     void endProgram();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void buildControls();
@@ -39,6 +45,8 @@ private:
 
     QHash<QString, QWidget*> controls_;
     std::unique_ptr<FormControls> adapter_;
+    ExplainedResults* results_ = nullptr;
+    ResultActions* resultActions_ = nullptr;
     QTimer* timer_ = nullptr;
     bool placed_ = false;
 };

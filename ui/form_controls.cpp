@@ -3,6 +3,7 @@
 #include "app_config.h"
 #include "classifier_form.h"
 #include "control_factory.h"
+#include "explained_results.h"
 #include "look.h"
 #include "qt_text.h"
 
@@ -77,6 +78,14 @@ void FormControls::endProgram() {
 NumberFormat FormControls::numberFormat() const {
     const QLocale locale = QLocale::system();
     return {toStdString(locale.decimalPoint()), toStdString(locale.groupSeparator())};
+}
+
+void FormControls::resultWritten(const UnifiedResult& result) {
+    form_.results().record(result);
+}
+
+void FormControls::resultWritten(const AashtoResult& result) {
+    form_.results().record(result);
 }
 
 } // namespace classifier

@@ -20,6 +20,8 @@ public:
     void openAddress(std::string_view address) override;
     void endProgram() override;
     NumberFormat numberFormat() const override;
+    void resultWritten(const UnifiedResult& result) override;
+    void resultWritten(const AashtoResult& result) override;
 
 private:
     ClassifierForm& form_;

@@ -5,6 +5,8 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setDesktopFileName("org.example.SoilClassifier");
+    // The program reads right to left, its menus and tooltips included.
+    QApplication::setLayoutDirection(Qt::RightToLeft);
     classifier::ClassifierForm form;
     form.show();
     return QApplication::exec();

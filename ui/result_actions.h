@@ -1,0 +1,43 @@
+#pragma once
+
+#include "chart_window.h"
+#include "method_panels.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QMenu;
+class QPoint;
+
+namespace classifier {
+
+class ClassifierForm;
+class ExplainedResults;
+
+// What the user can do with a method panel's result: copy it, plainly or with its inputs and
+// explanation (context menu, Ctrl+C, Ctrl+Shift+C), and see it on the chart.
+class ResultActions : public QObject {
+    Q_OBJECT
+public:
+    ResultActions(ClassifierForm& form, ExplainedResults& results);
+
+    // The context menu of the panel that shows, when the point (in the window) lies on it.
+    // Null when no method panel shows there.
+    QMenu* menuAt(const QPoint& point);
+    void showChart(Method method);
+    ChartWindow* chartWindow() const { return chart_; }
+    void closeChart();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void copy(bool withExplanation);
+    void follow(Method method);
+
+    ClassifierForm& form_;
+    ExplainedResults& results_;
+    QPointer<ChartWindow> chart_;
+};
+
+} // namespace classifier

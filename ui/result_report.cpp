@@ -1,0 +1,98 @@
+#include "result_report.h"
+
+namespace classifier {
+namespace {
+
+constexpr std::string_view kRightToLeftMark = "\u200F";
+constexpr std::string_view kNoGroup = "بدون گروه";
+
+std::string html(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string line(const CaptionedText& item) {
+    return std::string(kRightToLeftMark) + item.caption + ": " + item.text + "\n";
+}
+
+} // namespace
+
+std::string bareCaption(std::string_view caption) {
+    const auto first = caption.find_first_not_of(' ');
+    const auto last = caption.find_last_not_of(" :");
+    if (first == std::string_view::npos || last == std::string_view::npos || last < first) {
+        return {};
+    }
+    return std::string(caption.substr(first, last - first + 1));
+}
+
+PanelReport unifiedReport(const UnifiedResult& result, std::vector<CaptionedText> inputs,
+                          const NumberFormat& format) {
+    return {result.name(Language::Persian) + " (" + result.symbol.text() + ")",
+            {},
+            {},
+            std::move(inputs),
+            explainUnified(result, Language::Persian, format)};
+}
+
+PanelReport aashtoReport(const AashtoResult& result, std::vector<CaptionedText> inputs,
+                         std::vector<CaptionedText> results, const NumberFormat& format) {
+    const AashtoGroup* group = result.group();
+    std::string heading = group ? std::string(materialText(*group, Language::Persian)) + " (" +
+                                      std::string(group->label) + ")"
+                                : std::string(kNoGroup);
+    std::vector<std::string> notes;
+    for (const std::string_view note : noteTexts(result, Language::Persian)) {
+        notes.emplace_back(note);
+    }
+    return {std::move(heading), std::move(results), std::move(notes), std::move(inputs),
+            explainAashto(result, Language::Persian, format)};
+}
+
+std::string copiedText(const PanelReport& report, bool withExplanation) {
+    std::string text = std::string(kRightToLeftMark) + report.heading + "\n";
+    for (const CaptionedText& result : report.results) {
+        text += line(result);
+    }
+    for (const std::string& note : report.notes) {
+        text += std::string(kRightToLeftMark) + note + "\n";
+    }
+    if (!withExplanation) {
+        return text;
+    }
+    text += "\n";
+    for (const CaptionedText& input : report.inputs) {
+        text += line(input);
+    }
+    text += "\n";
+    for (const std::string& step : report.path) {
+        text += step + "\n";
+    }
+    return text;
+}
+
+std::string tooltipHtml(const PanelReport& report) {
+    std::string text =
+        "<div dir=\"rtl\" style=\"white-space:nowrap\"><b>" + html(report.heading) + "</b>";
+    for (const std::string& step : report.path) {
+        text += "<br>" + html(step);
+    }
+    return text + "</div>";
+}
+
+} // namespace classifier

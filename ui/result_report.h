@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/aashto.h"
+#include "core/unified.h"
+
+#include <string>
+#include <vector>
+
+// The texts in which the window hands out a result: its tooltip and what it copies.
+namespace classifier {
+
+// A box of the panel by its caption, and the text it held when the result was written.
+struct CaptionedText {
+    std::string caption; // the label beside the box, without its colon and padding
+    std::string text;
+};
+
+// What a panel's last calculation gave, with the inputs it was given.
+struct PanelReport {
+    std::string heading;                // the Persian name and the symbol or group
+    std::vector<CaptionedText> results; // result boxes beyond the heading
+    std::vector<std::string> notes;
+    std::vector<CaptionedText> inputs;
+    std::vector<std::string> path; // the decision path in Persian
+};
+
+PanelReport unifiedReport(const UnifiedResult& result, std::vector<CaptionedText> inputs,
+                          const NumberFormat& format);
+PanelReport aashtoReport(const AashtoResult& result, std::vector<CaptionedText> inputs,
+                         std::vector<CaptionedText> results, const NumberFormat& format);
+
+// "در صد عبوري از الك 200  :" -> "در صد عبوري از الك 200"
+std::string bareCaption(std::string_view caption);
+
+// The plain text the copy commands put on the clipboard: the heading and the results, then,
+// with the explanation, the inputs and the steps. Lines end in "\n".
+std::string copiedText(const PanelReport& report, bool withExplanation);
+// The tooltip: the heading, then the steps, right to left, as HTML.
+std::string tooltipHtml(const PanelReport& report);
+
+} // namespace classifier
