@@ -158,7 +158,7 @@ QWidget* createControl(const ControlRow& row, QWidget* parent) {
     widget->setLayoutDirection(look::directionFor(row.style));
     widget->setGeometry(fittedPlace(row, widget));
     setControlText(widget, toQString(row.text));
-    widget->setVisible(row.visibleAtStart);
+    widget->setVisible(visibleAtStart(row));
     return widget;
 }
 
