@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QImageReader>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -64,6 +65,21 @@ QIcon titleBarIcon() {
         }
     }
     return icon;
+}
+
+// Enter or Return in an input box presses the Calculate button of the box's panel.
+void connectEnterToCalculate(const ClassifierForm& form) {
+    for (const ControlRow& box : catalogue()) {
+        for (const ControlRow& button : catalogue()) {
+            if (box.style == Style::Input && button.style == Style::Calculate &&
+                button.panel == box.panel) {
+                QObject::connect(qobject_cast<QLineEdit*>(form.control(box.name)),
+                                 &QLineEdit::returnPressed,
+                                 qobject_cast<QAbstractButton*>(form.control(button.name)),
+                                 &QAbstractButton::click);
+            }
+        }
+    }
 }
 
 } // namespace
@@ -159,6 +175,7 @@ void ClassifierForm::connectHandlers() {
             connect(link, &LinkLabel::clicked, this, run);
         }
     }
+    connectEnterToCalculate(*this);
     for (const char* link : {"XPButton3", "XPButton4"}) {
         control(link)->setCursor(Qt::PointingHandCursor);
     }
