@@ -101,7 +101,9 @@ check_deb() {
         fail "wrong architecture"
     local depends
     depends=$(dpkg-deb -f "$deb" Depends)
-    for needed in libqt6core6 libqt6gui6 libqt6widgets6 fonts-noto-ui-core; do
+    local needed
+    for needed in libqt6core6 libqt6gui6 libqt6widgets6 fonts-noto-ui-core \
+        qt6-translations-l10n; do
         [[ ",$depends," =~ [,\ ]$needed[,\ ] ]] || fail "Depends lacks $needed: $depends"
     done
     dpkg -x "$deb" "$root"
