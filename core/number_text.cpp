@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::string_view kArabicDecimalPoint = "\u066B";
 constexpr std::string_view kArabicGroupSeparator = "\u066C";
+constexpr std::string_view kArabicComma = "\u060C";
 
 // Blanks and invisible marks that may surround a typed or pasted number.
 constexpr std::array<std::string_view, 12> kBlanks = {
@@ -21,6 +22,22 @@ constexpr std::array<std::string_view, 12> kBlanks = {
     "\u061C", // Arabic letter mark
     "\uFEFF", // byte order mark
 };
+
+// The value of a Persian (U+06F0..U+06F9) or Arabic-Indic (U+0660..U+0669) digit at the start
+// of the text, as an ASCII digit.
+std::optional<char> nativeDigit(std::string_view text) {
+    if (text.size() < 2) {
+        return std::nullopt;
+    }
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const auto trail = static_cast<unsigned char>(text[1]);
+    const bool persian = lead == 0xDB && trail >= 0xB0 && trail <= 0xB9;
+    const bool arabic = lead == 0xD9 && trail >= 0xA0 && trail <= 0xA9;
+    if (!persian && !arabic) {
+        return std::nullopt;
+    }
+    return static_cast<char>('0' + (trail & 0x0F));
+}
 
 // Walks the text of one number and writes it out as plain ASCII for std::from_chars.
 class Scanner {
@@ -88,22 +105,18 @@ private:
         return !token.empty() && rest_.starts_with(token);
     }
 
-    // One digit in ASCII, Persian (U+06F0..U+06F9) or Arabic-Indic (U+0660..U+0669) form.
+    // One digit in ASCII, Persian or Arabic-Indic form.
     std::optional<char> digit() {
         if (!rest_.empty() && rest_[0] >= '0' && rest_[0] <= '9') {
             const char d = rest_[0];
             rest_.remove_prefix(1);
+            afterNativeDigit_ = false;
             return d;
         }
-        if (rest_.size() >= 2) {
-            const auto lead = static_cast<unsigned char>(rest_[0]);
-            const auto trail = static_cast<unsigned char>(rest_[1]);
-            const bool persian = lead == 0xDB && trail >= 0xB0 && trail <= 0xB9;
-            const bool arabic = lead == 0xD9 && trail >= 0xA0 && trail <= 0xA9;
-            if (persian || arabic) {
-                rest_.remove_prefix(2);
-                return static_cast<char>('0' + (trail & 0x0F));
-            }
+        if (const auto d = nativeDigit(rest_)) {
+            rest_.remove_prefix(2);
+            afterNativeDigit_ = true;
+            return d;
         }
         return std::nullopt;
     }
@@ -121,9 +134,22 @@ private:
         return format_.decimalPoint != "." && format_.groupSeparator != ".";
     }
 
+    // Many Persian users type "/" for the decimal point, as their keyboards make it easy to
+    // reach; it counts only between two Persian or Arabic-Indic digits ("۳۴/۵"), never in "34/5".
+    bool slashBetweenNativeDigits() {
+        if (!afterNativeDigit_ || !lookingAt("/") || !nativeDigit(rest_.substr(1))) {
+            return false;
+        }
+        rest_.remove_prefix(1);
+        return true;
+    }
+
     bool decimalPoint() {
+        if (lookingAt(kArabicComma)) { // a list separator, whatever a locale may claim
+            return false;
+        }
         return take(format_.decimalPoint) || take(kArabicDecimalPoint) ||
-               (dotIsDecimalPoint() && take("."));
+               (dotIsDecimalPoint() && take(".")) || slashBetweenNativeDigits();
     }
 
     bool groupSeparator() {
@@ -153,6 +179,7 @@ private:
     std::string_view rest_;
     const NumberFormat& format_;
     bool failed_ = false;
+    bool afterNativeDigit_ = false; // the last digit read was Persian or Arabic-Indic
 };
 
 // Decimal exponent of the leading digit of a canonical number, saturating far beyond the

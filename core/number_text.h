@@ -12,8 +12,9 @@ namespace classifier {
 // in threes, the locale's decimal separator and an exponent. "." also serves as the decimal
 // point where the locale uses another one and does not group with ".". Persian and
 // Arabic-Indic digits and the Arabic decimal and thousands separators are read in every
-// locale. Gives nothing for an empty text, anything that is not wholly a number, and a value
-// too large for a double.
+// locale, and so is "/" as the decimal point between two such digits ("۳۴/۵"). The Arabic
+// comma is never a decimal point. Gives nothing for an empty text, anything that is not wholly
+// a number, and a value too large for a double.
 std::optional<double> parseNumber(std::string_view text, const NumberFormat& format);
 
 // Writes a value in the general format: 15 significant digits, no trailing zeros, no

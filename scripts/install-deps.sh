@@ -13,6 +13,8 @@ packages=(
   libjpeg-dev
   # fonts that show Persian text at the window's sizes
   fonts-noto-ui-core fonts-dejavu-core
+  # Qt's own texts (message box buttons, context menus) in the desktop's language
+  qt6-translations-l10n
   # the web links open the desktop's default browser through xdg-open
   xdg-utils
   # a virtual display and screenshots, for running the window without a screen

@@ -28,6 +28,16 @@ enum class Style {
 
 enum class Align { None, Left, Right, Centre };
 
+// Where a control belongs, and so which panel commands show or hide it.
+enum class Panel {
+    Always,     // visible from the start; no command touches it
+    Never,      // the Unified method's letter slots: never shown, no command touches them
+    Unified,    // shown by its panel's command, hidden by the others
+    Aashto,     //   "
+    About,      //   "
+    AashtoNote, // hidden by the Unified and About commands; only the AASHTO calculation shows it
+};
+
 // Places and sizes in twips (15 to a pixel at 96 dpi), from the top-left corner of XPPanel1
 // (for XPPanel1 itself, of the window's client area). For a line: x1, y1, x2, y2.
 struct Twips {
@@ -42,7 +52,7 @@ struct ControlRow {
     std::string text;
     Align align;
     int tabIndex; // -1: no place in the focus order
-    bool visibleAtStart;
+    Panel panel;
     std::string_view picture = {}; // resource path
 };
 
@@ -58,5 +68,10 @@ constexpr int pixels(int twips) {
 
 // XPPanel1 first, then the controls it holds, bottom to top.
 const std::vector<ControlRow>& catalogue();
+
+// Only the controls that belong to no panel show when the window opens.
+constexpr bool visibleAtStart(const ControlRow& row) {
+    return row.panel == Panel::Always;
+}
 
 } // namespace classifier

@@ -21,6 +21,7 @@
 #include <QIcon>
 #include <QImageReader>
 #include <QMenu>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -68,6 +69,21 @@ QIcon titleBarIcon() {
         }
     }
     return icon;
+}
+
+// Enter or Return in an input box presses the Calculate button of the box's panel.
+void connectEnterToCalculate(const ClassifierForm& form) {
+    for (const ControlRow& box : catalogue()) {
+        for (const ControlRow& button : catalogue()) {
+            if (box.style == Style::Input && button.style == Style::Calculate &&
+                button.panel == box.panel) {
+                QObject::connect(qobject_cast<QLineEdit*>(form.control(box.name)),
+                                 &QLineEdit::returnPressed,
+                                 qobject_cast<QAbstractButton*>(form.control(button.name)),
+                                 &QAbstractButton::click);
+            }
+        }
+    }
 }
 
 } // namespace
@@ -176,6 +192,7 @@ void ClassifierForm::connectHandlers() {
             connect(link, &LinkLabel::clicked, this, run);
         }
     }
+    connectEnterToCalculate(*this);
     for (const char* link : {"XPButton3", "XPButton4"}) {
         control(link)->setCursor(Qt::PointingHandCursor);
     }

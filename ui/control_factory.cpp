@@ -6,6 +6,7 @@
 #include "look.h"
 #include "outline.h"
 #include "qt_text.h"
+#include "screen_reader_texts.h"
 #include "xp_button.h"
 #include "xp_panel.h"
 
@@ -158,7 +159,13 @@ QWidget* createControl(const ControlRow& row, QWidget* parent) {
     widget->setLayoutDirection(look::directionFor(row.style));
     widget->setGeometry(fittedPlace(row, widget));
     setControlText(widget, toQString(row.text));
-    widget->setVisible(row.visibleAtStart);
+    if (const std::string name = accessibleName(row); !name.empty()) {
+        widget->setAccessibleName(toQString(name));
+    }
+    if (const std::string description = accessibleDescription(row); !description.empty()) {
+        widget->setAccessibleDescription(toQString(description));
+    }
+    widget->setVisible(visibleAtStart(row));
     return widget;
 }
 

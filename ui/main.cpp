@@ -1,4 +1,5 @@
 #include "classifier_form.h"
+#include "qt_translations.h"
 
 #include <QApplication>
 
@@ -7,6 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName("org.example.SoilClassifier");
     // The program reads right to left, its menus and tooltips included.
     QApplication::setLayoutDirection(Qt::RightToLeft);
+    classifier::installQtTranslations(application);
     classifier::ClassifierForm form;
     form.show();
     return QApplication::exec();

@@ -4,7 +4,7 @@
 
 namespace classifier {
 
-// Each panel command sets the visibility of a fixed list of controls, in a fixed order, and
+// Each panel command sets the visibility of the controls that the catalogue gives a panel, and
 // does nothing else.
 
 // Click on KewlButtons1: shows the Unified panel and hides the other two.

@@ -73,6 +73,15 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"\u0663\u0664", 34, 34, 34},
         ParseCase{"\u06F1\u066C\u06F2\u06F3\u06F4", 1234, 1234, 1234},
         ParseCase{"-\u06F1\u06F0", -10, -10, -10},
+        // "/" as the decimal point between two Persian or Arabic-Indic digits, and only there;
+        // the Arabic comma never
+        ParseCase{"\u06F3\u06F4/\u06F5", 34.5, 34.5, 34.5},
+        ParseCase{"\u0663\u0664/\u0665", 34.5, 34.5, 34.5},
+        ParseCase{"\u06F1\u066C\u06F2\u06F3\u06F4/\u06F5", 1234.5, 1234.5, 1234.5},
+        ParseCase{"34/5", no, no, no}, ParseCase{"\u06F3\u06F4/5", no, no, no},
+        ParseCase{"34/\u06F5", no, no, no}, ParseCase{"\u06F3\u06F4/", no, no, no},
+        ParseCase{"/\u06F5", no, no, no}, ParseCase{"\u06F3/\u06F4/\u06F5", no, no, no},
+        ParseCase{"\u06F3\u06F4\u060C\u06F5", no, no, no},
         // invisible marks around a pasted number
         ParseCase{"\u200F34\u200F", 34, 34, 34}, ParseCase{"\u00A034\u00A0", 34, 34, 34},
         ParseCase{"3\u200F4", no, no, no}));
@@ -98,6 +107,10 @@ TEST(ParseNumber, LocaleWithMultiByteGroupSeparator) {
     const NumberFormat french{",", "\u202F"};
     EXPECT_EQ(parseNumber("1\u202F234,5", french), 1234.5);
     EXPECT_EQ(parseNumber("23.5", french), 23.5);
+}
+
+TEST(ParseNumber, ArabicCommaIsNeverADecimalPoint) {
+    EXPECT_FALSE(parseNumber("\u06F3\u06F4\u060C\u06F5", NumberFormat{"\u060C", "\u066C"}));
 }
 
 struct FormatCase {

@@ -66,15 +66,15 @@ check_tree() {
 check_desktop() {
     install_tree
     local file=$root/usr/share/applications/$app_id.desktop
-    desktop-file-validate "$file" || fail "desktop-file-validate rejects $app_id.desktop"
+    # Silence, hints included: a hint such as two main categories shows the program twice.
+    local complaints
+    complaints=$(desktop-file-validate "$file" 2>&1) ||
+        fail "desktop-file-validate rejects $app_id.desktop: $complaints"
+    [ -z "$complaints" ] || fail "desktop-file-validate complains: $complaints"
     [ "$(desktop_key Exec)" = "soil-classifier" ] || fail "Exec is not the installed program"
     [ "$(desktop_key Icon)" = "$app_id" ] || fail "Icon is not the application id"
     [ -n "$(desktop_key 'Name\[fa\]')" ] || fail "no Persian name"
     [ "$(desktop_key Name)" = "Soil Classifier" ] || fail "the English name is wrong"
-    local category
-    for category in Education Science; do
-        [[ ";$(desktop_key Categories)" == *";$category;"* ]] || fail "Categories lacks $category"
-    done
     ls "$root"/usr/share/icons/hicolor/*/apps/"$app_id".png >/dev/null 2>&1 ||
         fail "no theme icon is installed under the desktop file's icon name"
     echo "desktop file: OK"
@@ -101,7 +101,9 @@ check_deb() {
         fail "wrong architecture"
     local depends
     depends=$(dpkg-deb -f "$deb" Depends)
-    for needed in libqt6core6 libqt6gui6 libqt6widgets6 fonts-noto-ui-core; do
+    local needed
+    for needed in libqt6core6 libqt6gui6 libqt6widgets6 fonts-noto-ui-core \
+        qt6-translations-l10n; do
         [[ ",$depends," =~ [,\ ]$needed[,\ ] ]] || fail "Depends lacks $needed: $depends"
     done
     dpkg -x "$deb" "$root"

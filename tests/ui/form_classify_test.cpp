@@ -134,6 +134,73 @@ private slots:
         QVERIFY(boxes[0].modal);
         QCOMPARE(texts(results), before);
     }
+
+    // Enter or Return in each input box runs its panel's Calculate, with the same warning or
+    // result; typing alone runs nothing.
+    void enterInAnInputBoxCalculates_data() {
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QStringList>("faults");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("sampleResult");
+        const auto unified = [](const char* box, QStringList faults, const char* message) {
+            QTest::newRow(box) << "KewlButtons1" << box << int(Qt::Key_Return) << faults << message
+                               << "Text5"
+                               << "S C";
+        };
+        unified("Text1", {"Text1", "101"}, kRangeMessage);
+        unified("Text2", {"Text2", "abc"}, kRangeMessage);
+        unified("Text3", {"Text3", "-1"}, kRangeMessage);
+        unified("Text4", {"Text4", ""}, kRangeMessage);
+        unified("Text6", {"Text1", "3", "Text6", "x"}, kNumberMessage);
+        unified("Text7", {"Text1", "3", "Text7", ""}, kNumberMessage);
+        const auto aashto = [](const char* box, QStringList faults, const char* message) {
+            QTest::newRow(box) << "KewlButtons2" << box << int(Qt::Key_Enter) << faults << message
+                               << "Text8"
+                               << "A - 5";
+        };
+        aashto("E3", {"E3", "-5"}, kRangeMessage);
+        aashto("e4", {"e4", "101"}, kRangeMessage);
+        aashto("e5", {"e5", ""}, kRangeMessage);
+        aashto("e6", {"e6", "abc"}, kNumberMessage);
+        aashto("e7", {"e7", ""}, kNumberMessage);
+    }
+    void enterInAnInputBoxCalculates() {
+        QFETCH(QString, panel);
+        QFETCH(QString, box);
+        QFETCH(int, key);
+        QFETCH(QStringList, faults);
+        QFETCH(QString, message);
+        QFETCH(QString, result);
+        QFETCH(QString, sampleResult);
+        click(*form, panel.toUtf8());
+        const QString dashes = text(*form, result.toUtf8());
+        QStringList samples;
+        for (int i = 0; i < faults.size(); i += 2) {
+            samples << faults[i] << text(*form, faults[i].toUtf8());
+        }
+        const auto typeTexts = [&](const QStringList& pairs) {
+            for (int i = 0; i + 1 < pairs.size(); i += 2) {
+                setText(*form, pairs[i].toUtf8(), pairs[i + 1]);
+            }
+        };
+        QWidget* input = control(*form, box.toUtf8());
+        const auto pressKey = [&] { QTest::keyClick(input, Qt::Key(key)); };
+
+        QCOMPARE(answerMessages([&] { typeTexts(faults); }, [](QMessageBox&) {}), 0);
+        QCOMPARE(text(*form, result.toUtf8()), dashes);
+        QStringList shown;
+        QCOMPARE(answerMessages(pressKey, [&](QMessageBox& warning) { shown << warning.text(); }),
+                 1);
+        QCOMPARE(shown, QStringList{message});
+        QCOMPARE(text(*form, result.toUtf8()), dashes);
+
+        typeTexts(samples);
+        QCOMPARE(answerMessages(pressKey, [](QMessageBox&) {}), 0);
+        QCOMPARE(text(*form, result.toUtf8()), sampleResult);
+    }
 };
 
 QTEST_MAIN(FormClassifyTest)

@@ -1,0 +1,82 @@
+#include "screen_reader_texts.h"
+
+#include <string_view>
+
+namespace classifier {
+namespace {
+
+struct PictureTexts {
+    std::string_view control;
+    std::string_view name;
+    std::string_view description;
+};
+
+constexpr PictureTexts kPictures[] = {
+    {"Image1", "نشان برنامه", "سه الک روی هم، شماره ۴، ۴۰ و ۲۰۰، با نام و نسخه برنامه"},
+    {"Image2", "نمودار خمیری و لایه\u200Cهای خاک",
+     "نمودار خمیری و برش لایه\u200Cهای خاک، هر لایه با نشانه گروهش"},
+};
+
+const PictureTexts* pictureTexts(std::string_view control) {
+    for (const PictureTexts& picture : kPictures) {
+        if (picture.control == control) {
+            return &picture;
+        }
+    }
+    return nullptr;
+}
+
+// The field label of the same panel whose height spans the middle of the box, left of it.
+const ControlRow* captionOf(const ControlRow& box) {
+    const int middle = box.place.top + box.place.height / 2;
+    for (const ControlRow& row : catalogue()) {
+        if (row.style == Style::Field && row.panel == box.panel && row.place.top <= middle &&
+            middle < row.place.top + row.place.height && row.place.left < box.place.left) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+// "  نوع خاك  :" -> "نوع خاك": no colon, no blanks around it, single blanks inside.
+std::string spoken(std::string_view caption) {
+    std::string words;
+    for (char c : caption) {
+        if (c != ' ') {
+            words += c;
+        } else if (!words.empty() && words.back() != ' ') {
+            words += ' ';
+        }
+    }
+    while (!words.empty() && (words.back() == ' ' || words.back() == ':')) {
+        words.pop_back();
+    }
+    return words;
+}
+
+} // namespace
+
+std::string accessibleName(const ControlRow& row) {
+    switch (row.kind) {
+    case Kind::TextBox: {
+        const ControlRow* caption = captionOf(row);
+        return caption ? spoken(caption->text) : std::string();
+    }
+    case Kind::CommandButton:
+    case Kind::XpButton:
+        return spoken(row.text);
+    case Kind::Image: {
+        const PictureTexts* picture = pictureTexts(row.name);
+        return picture ? std::string(picture->name) : std::string();
+    }
+    default:
+        return {};
+    }
+}
+
+std::string accessibleDescription(const ControlRow& row) {
+    const PictureTexts* picture = pictureTexts(row.name);
+    return picture ? std::string(picture->description) : std::string();
+}
+
+} // namespace classifier
