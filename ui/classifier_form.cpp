@@ -10,6 +10,7 @@
 #include "form_controls.h"
 #include "link_label.h"
 #include "look.h"
+#include "method_panels.h"
 #include "panels.h"
 #include "qt_text.h"
 #include "result_actions.h"
@@ -20,8 +21,8 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QImageReader>
-#include <QMenu>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -73,15 +74,12 @@ QIcon titleBarIcon() {
 
 // Enter or Return in an input box presses the Calculate button of the box's panel.
 void connectEnterToCalculate(const ClassifierForm& form) {
-    for (const ControlRow& box : catalogue()) {
-        for (const ControlRow& button : catalogue()) {
-            if (box.style == Style::Input && button.style == Style::Calculate &&
-                button.panel == box.panel) {
-                QObject::connect(qobject_cast<QLineEdit*>(form.control(box.name)),
-                                 &QLineEdit::returnPressed,
-                                 qobject_cast<QAbstractButton*>(form.control(button.name)),
-                                 &QAbstractButton::click);
-            }
+    for (const Method method : kMethods) {
+        auto* calculate =
+            qobject_cast<QAbstractButton*>(form.control(calculateButton(method).name));
+        for (const ControlRow* box : inputBoxes(method)) {
+            QObject::connect(qobject_cast<QLineEdit*>(form.control(box->name)),
+                             &QLineEdit::returnPressed, calculate, &QAbstractButton::click);
         }
     }
 }

@@ -3,6 +3,7 @@
 #include "classifier_form.h"
 #include "core/controls.h"
 #include "qt_text.h"
+#include "screen_reader_texts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,26 +20,24 @@ std::size_t indexOf(Method method) {
 ExplainedResults::ExplainedResults(ClassifierForm& form) : QObject(&form), form_(form) {}
 
 void ExplainedResults::record(const UnifiedResult& result) {
-    const MethodPanel& panel = methodPanel(Method::Unified);
     keep(Method::Unified,
-         unifiedReport(result, captioned(panel.inputs), form_.controls().numberFormat()),
+         unifiedReport(result, inputs(Method::Unified), form_.controls().numberFormat()),
          unifiedChartSample(result));
 }
 
 void ExplainedResults::record(const AashtoResult& result) {
-    const MethodPanel& panel = methodPanel(Method::Aashto);
-    // The heading names the group and its material; the soil type and index follow it.
+    const AashtoCaptions captions = {accessibleName(controlRow("Text10")),
+                                     accessibleName(controlRow("Text11"))};
     keep(Method::Aashto,
-         aashtoReport(result, captioned(panel.inputs), captioned(panel.results.subspan(2)),
-                      form_.controls().numberFormat()),
+         aashtoReport(result, inputs(Method::Aashto), captions, form_.controls().numberFormat()),
          aashtoChartSample(result));
 }
 
 void ExplainedResults::keep(Method method, PanelReport report, ChartSample sample) {
     const QString tooltip = toQString(tooltipHtml(report));
     const QString description = toQString(report.heading);
-    for (const CaptionedBox& result : methodPanel(method).results) {
-        QWidget* box = form_.control(result.box);
+    for (const ControlRow* result : resultBoxes(method)) {
+        QWidget* box = form_.control(result->name);
         box->setToolTip(tooltip);
         box->setAccessibleDescription(description);
     }
@@ -47,18 +46,18 @@ void ExplainedResults::keep(Method method, PanelReport report, ChartSample sampl
     emit recorded(method);
 }
 
-std::vector<CaptionedText> ExplainedResults::captioned(std::span<const CaptionedBox> boxes) const {
+// The input boxes by their captions, with what they held for the calculation.
+std::vector<CaptionedText> ExplainedResults::inputs(Method method) const {
     std::vector<CaptionedText> texts;
-    Controls& controls = form_.controls();
-    for (const CaptionedBox& item : boxes) {
-        texts.push_back({bareCaption(controls.text(item.caption)), controls.text(item.box)});
+    for (const ControlRow* box : inputBoxes(method)) {
+        texts.push_back({accessibleName(*box), form_.controls().text(box->name)});
     }
     return texts;
 }
 
 std::optional<Method> ExplainedResults::shownPanel() const {
     for (const Method method : kMethods) {
-        if (!form_.control(methodPanel(method).calculate)->isHidden()) {
+        if (!form_.control(calculateButton(method).name)->isHidden()) {
             return method;
         }
     }

@@ -36,7 +36,7 @@ signals:
 
 private:
     void keep(Method method, PanelReport report, ChartSample sample);
-    std::vector<CaptionedText> captioned(std::span<const CaptionedBox> boxes) const;
+    std::vector<CaptionedText> inputs(Method method) const;
 
     ClassifierForm& form_;
     std::array<std::optional<PanelReport>, 2> reports_;

@@ -1,39 +1,47 @@
 #include "method_panels.h"
 
+#include <cstdlib>
+
 namespace classifier {
 namespace {
 
-constexpr std::array<CaptionedBox, 6> kUnifiedInputs = {{
-    {"Text1", "Label1"},
-    {"Text2", "Label2"},
-    {"Text3", "Label3"},
-    {"Text4", "Label4"},
-    {"Text6", "Label8"},
-    {"Text7", "Label9"},
-}};
-constexpr std::array<CaptionedBox, 1> kUnifiedResults = {{{"Text5", "Label5"}}};
+Panel panelOf(Method method) {
+    return method == Method::Unified ? Panel::Unified : Panel::Aashto;
+}
 
-constexpr std::array<CaptionedBox, 5> kAashtoInputs = {{
-    {"E3", "Label15"},
-    {"e4", "Label14"},
-    {"e5", "Label13"},
-    {"e6", "Label12"},
-    {"e7", "Label11"},
-}};
-constexpr std::array<CaptionedBox, 4> kAashtoResults = {{
-    {"Text8", "Label16"},
-    {"Text9", "Label17"},
-    {"Text10", "Label18"},
-    {"Text11", "Label19"},
-}};
-
-constexpr MethodPanel kUnified = {Method::Unified, "KewlButtons5", kUnifiedInputs, kUnifiedResults};
-constexpr MethodPanel kAashto = {Method::Aashto, "KewlButtons6", kAashtoInputs, kAashtoResults};
+template <class Test> std::vector<const ControlRow*> rowsOf(Method method, Test test) {
+    std::vector<const ControlRow*> rows;
+    for (const ControlRow& row : catalogue()) {
+        if (row.panel == panelOf(method) && test(row.style)) {
+            rows.push_back(&row);
+        }
+    }
+    return rows;
+}
 
 } // namespace
 
-const MethodPanel& methodPanel(Method method) {
-    return method == Method::Unified ? kUnified : kAashto;
+std::vector<const ControlRow*> inputBoxes(Method method) {
+    return rowsOf(method, [](Style style) { return style == Style::Input; });
+}
+
+std::vector<const ControlRow*> resultBoxes(Method method) {
+    return rowsOf(method, [](Style style) {
+        return style == Style::Result || style == Style::UnifiedResult;
+    });
+}
+
+const ControlRow& calculateButton(Method method) {
+    return *rowsOf(method, [](Style style) { return style == Style::Calculate; }).front();
+}
+
+const ControlRow& controlRow(std::string_view name) {
+    for (const ControlRow& row : catalogue()) {
+        if (row.name == name) {
+            return row;
+        }
+    }
+    std::abort(); // every name the window asks for is in its table
 }
 
 } // namespace classifier

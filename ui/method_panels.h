@@ -1,28 +1,22 @@
 #pragma once
 
-#include <array>
-#include <span>
-#include <string_view>
+#include "catalogue.h"
 
-// The two method panels: which boxes hold a calculation's inputs and results.
+#include <array>
+#include <vector>
+
+// The two method panels as the control table makes them up: their input boxes, result boxes
+// and Calculate button.
 namespace classifier {
 
 enum class Method { Unified, Aashto };
-
-// An input or result box with the label that captions it.
-struct CaptionedBox {
-    std::string_view box;
-    std::string_view caption;
-};
-
-struct MethodPanel {
-    Method method;
-    std::string_view calculate; // the panel's Calculate button; shown only with its panel
-    std::span<const CaptionedBox> inputs;
-    std::span<const CaptionedBox> results; // the first result box holds the main answer
-};
-
-const MethodPanel& methodPanel(Method method);
 inline constexpr std::array<Method, 2> kMethods = {Method::Unified, Method::Aashto};
+
+// In the order of the control table, top to bottom.
+std::vector<const ControlRow*> inputBoxes(Method method);
+std::vector<const ControlRow*> resultBoxes(Method method);
+// Shown only with its panel.
+const ControlRow& calculateButton(Method method);
+const ControlRow& controlRow(std::string_view name);
 
 } // namespace classifier

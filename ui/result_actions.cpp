@@ -30,8 +30,8 @@ ResultActions::ResultActions(ClassifierForm& form, ExplainedResults& results)
     auto* copyExplained = new QShortcut(kCopyExplainedKeys, &form);
     connect(copyExplained, &QShortcut::activated, this, [this] { this->copy(true); });
     for (const Method method : kMethods) {
-        for (const CaptionedBox& input : methodPanel(method).inputs) {
-            form.control(input.box)->installEventFilter(this);
+        for (const ControlRow* input : inputBoxes(method)) {
+            form.control(input->name)->installEventFilter(this);
         }
     }
     connect(&results, &ExplainedResults::recorded, this, &ResultActions::follow);

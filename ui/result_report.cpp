@@ -1,5 +1,7 @@
 #include "result_report.h"
 
+#include "core/number_text.h"
+
 namespace classifier {
 namespace {
 
@@ -32,15 +34,6 @@ std::string line(const CaptionedText& item) {
 
 } // namespace
 
-std::string bareCaption(std::string_view caption) {
-    const auto first = caption.find_first_not_of(' ');
-    const auto last = caption.find_last_not_of(" :");
-    if (first == std::string_view::npos || last == std::string_view::npos || last < first) {
-        return {};
-    }
-    return std::string(caption.substr(first, last - first + 1));
-}
-
 PanelReport unifiedReport(const UnifiedResult& result, std::vector<CaptionedText> inputs,
                           const NumberFormat& format) {
     return {result.name(Language::Persian) + " (" + result.symbol.text() + ")",
@@ -51,11 +44,19 @@ PanelReport unifiedReport(const UnifiedResult& result, std::vector<CaptionedText
 }
 
 PanelReport aashtoReport(const AashtoResult& result, std::vector<CaptionedText> inputs,
-                         std::vector<CaptionedText> results, const NumberFormat& format) {
+                         const AashtoCaptions& captions, const NumberFormat& format) {
     const AashtoGroup* group = result.group();
     std::string heading = group ? std::string(materialText(*group, Language::Persian)) + " (" +
                                       std::string(group->label) + ")"
                                 : std::string(kNoGroup);
+    std::string soilType(soilTypeText(result, Language::Persian));
+    while (soilType.ends_with(' ')) {
+        soilType.pop_back();
+    }
+    std::vector<CaptionedText> results = {
+        {captions.soilType, soilType},
+        {captions.groupIndex, formatNumber(result.shownIndex(), format)},
+    };
     std::vector<std::string> notes;
     for (const std::string_view note : noteTexts(result, Language::Persian)) {
         notes.emplace_back(note);

@@ -26,11 +26,13 @@ struct PanelReport {
 
 PanelReport unifiedReport(const UnifiedResult& result, std::vector<CaptionedText> inputs,
                           const NumberFormat& format);
+// The captions of the AASHTO result boxes the heading does not speak for.
+struct AashtoCaptions {
+    std::string soilType;
+    std::string groupIndex;
+};
 PanelReport aashtoReport(const AashtoResult& result, std::vector<CaptionedText> inputs,
-                         std::vector<CaptionedText> results, const NumberFormat& format);
-
-// "در صد عبوري از الك 200  :" -> "در صد عبوري از الك 200"
-std::string bareCaption(std::string_view caption);
+                         const AashtoCaptions& captions, const NumberFormat& format);
 
 // The plain text the copy commands put on the clipboard: the heading and the results, then,
 // with the explanation, the inputs and the steps. Lines end in "\n".

@@ -1,0 +1,199 @@
+// The reason on a result, copying it, its context menu, and the chart window.
+#include "chart_window.h"
+#include "core/unified.h"
+#include "explained_results.h"
+#include "form_fixture.h"
+#include "result_actions.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+using classifier::ClassifierForm;
+using namespace form_fixture;
+
+namespace {
+
+const char* const kRightToLeftMark = "\u200F";
+
+QStringList lines(const QString& text) {
+    return text.split('\n');
+}
+
+} // namespace
+
+class FormExplainTest : public QObject {
+    Q_OBJECT
+    ClassifierForm* form = nullptr;
+
+    // Right-clicks the panel area beside the inputs and returns the menu that opens.
+    QMenu* rightClickPanel() {
+        QWidget* panel = control(*form, "XPPanel1");
+        const QPoint inPanel = panel->mapFrom(form, QPoint(40, 300));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, inPanel, panel->mapToGlobal(inPanel));
+        QApplication::sendEvent(panel, &event);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    }
+    QStringList menuItems(QMenu* menu) {
+        QStringList items;
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator()) {
+                items << action->text() + (action->isEnabled() ? "" : " (disabled)");
+            }
+        }
+        return items;
+    }
+    void typeAashto(const QStringList& values) {
+        const char* boxes[] = {"E3", "e4", "e5", "e6", "e7"};
+        for (int i = 0; i < 5; ++i) {
+            setText(*form, boxes[i], values[i]);
+        }
+    }
+
+private slots:
+    void init() {
+        form = new ClassifierForm;
+        showStill(*form);
+        QApplication::setActiveWindow(form);
+        QApplication::clipboard()->clear();
+    }
+    void cleanup() { delete form; }
+
+    void resultBoxesExplainTheLastCalculation() {
+        click(*form, "KewlButtons1");
+        QVERIFY(control(*form, "Text5")->toolTip().isEmpty());
+        click(*form, "KewlButtons5");
+        const QString tooltip = control(*form, "Text5")->toolTip();
+        QVERIFY(tooltip.contains("dir=\"rtl\""));
+        QVERIFY(tooltip.contains(QString::fromUtf8("ماسه رس\u200Cدار (S C)")));
+        QCOMPARE(tooltip.count("<br>"), 5); // one line a step
+        QCOMPARE(control(*form, "Text5")->accessibleDescription(),
+                 QString::fromUtf8("ماسه رس\u200Cدار (S C)"));
+
+        setText(*form, "Text1", "101");
+        answerMessages([&] { click(*form, "KewlButtons5"); }, [](QMessageBox&) {});
+        QCOMPARE(control(*form, "Text5")->toolTip(), tooltip);
+
+        click(*form, "KewlButtons2");
+        click(*form, "KewlButtons6");
+        const QString aashto = control(*form, "Text8")->toolTip();
+        QVERIFY(aashto.contains(QString::fromUtf8("A-5\u200E: \u0642\u0628\u0648\u0644"))); // passed
+        for (const char* box : {"Text9", "Text10", "Text11"}) {
+            QCOMPARE(control(*form, box)->toolTip(), aashto);
+        }
+    }
+
+    void copyPutsTheResultAndItsReasonOnTheClipboard() {
+        click(*form, "KewlButtons1");
+        click(*form, "KewlButtons5");
+        control(*form, "KewlButtons5")->setFocus();
+        QTest::keyClick(form, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(),
+                 kRightToLeftMark + QString::fromUtf8("ماسه رس\u200Cدار (S C)\n"));
+
+        QTest::keyClick(form, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QStringList copied = lines(QApplication::clipboard()->text());
+        QCOMPARE(copied[2], kRightToLeftMark + QString::fromUtf8("در صد عبوري از الك 200: 34"));
+        QCOMPARE(copied[7], kRightToLeftMark + QString("Cu: 23.5"));
+        const auto path = classifier::explainUnified(
+            *classifier::classifyUnified({34, 98, 38, 26, 1.06, 23.5}),
+            classifier::Language::Persian, form->controls().numberFormat());
+        QCOMPARE(copied.mid(9, int(path.size())).join('\n'),
+                 QString::fromStdString(path.front() + "\n" + path[1] + "\n" + path[2] + "\n" +
+                                        path[3] + "\n" + path[4]));
+    }
+
+    void ctrlCInAnInputBoxCopiesItsSelectionElseTheResult() {
+        click(*form, "KewlButtons2");
+        click(*form, "KewlButtons6");
+        auto* box = qobject_cast<QLineEdit*>(control(*form, "e6"));
+        box->setFocus();
+        box->deselect();
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QApplication::clipboard()->text().contains("A - 5"));
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("51"));
+    }
+
+    void panelMenuOffersCopyOnlyAfterACalculation() {
+        QVERIFY(!rightClickPanel()); // no method panel shows
+        click(*form, "KewlButtons2");
+        QMenu* menu = rightClickPanel();
+        QVERIFY(menu);
+        QCOMPARE(menu->layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(menuItems(menu), QStringList({QString::fromUtf8("کپی نتیجه (disabled)"),
+                                               QString::fromUtf8("کپی نتیجه با ورودی\u200Cها و "
+                                                                 "توضیح (disabled)"),
+                                               QString::fromUtf8("نمایش روی نمودار")}));
+        menu->close();
+        click(*form, "KewlButtons6");
+        menu = rightClickPanel();
+        QCOMPARE(menu->actions().front()->isEnabled(), true);
+        menu->actions().front()->trigger();
+        QVERIFY(QApplication::clipboard()->text().contains("A - 5"));
+        menu->close();
+        click(*form, "KewlButtons3");
+        QVERIFY(!rightClickPanel()); // the About panel has no menu
+    }
+
+    void chartWindowFollowsItsPanelAndSavesItsPicture() {
+        click(*form, "KewlButtons2");
+        click(*form, "KewlButtons6");
+        QMenu* menu = rightClickPanel();
+        menu->actions().back()->trigger();
+        menu->close();
+        classifier::ChartWindow* chart = form->resultActions().chartWindow();
+        QVERIFY(chart && chart->isVisible());
+        QCOMPARE(chart->windowTitle(), QString::fromUtf8("نمودار حد روانی و نشانه خمیری"));
+        QCOMPARE(chart->chart().samples.size(), 1u);
+        QCOMPARE(chart->chart().samples[0].label, std::string("A-5"));
+
+        typeAashto({"60", "40", "60", "50", "21"});
+        click(*form, "KewlButtons6");
+        QCOMPARE(chart->chart().samples[0].label, std::string("A-7-6"));
+        QCOMPARE(chart->chart().samples[0].at.x, 50.0);
+
+        form->resultActions().showChart(classifier::Method::Aashto);
+        QCOMPARE(form->findChildren<classifier::ChartWindow*>().size(), 1);
+
+        QTemporaryDir dir;
+        QVERIFY(chart->savePng(dir.filePath("chart.png")));
+        const QImage picture(dir.filePath("chart.png"));
+        QCOMPARE(picture.size(), QSize(1280, 960));
+        QVERIFY(chart->saveSvg(dir.filePath("chart.svg")));
+        QFile svg(dir.filePath("chart.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QXmlStreamReader reader(&svg);
+        int circles = 0;
+        QStringList texts;
+        while (!reader.atEnd()) {
+            if (reader.readNext() == QXmlStreamReader::StartElement) {
+                circles += reader.name() == QString("circle");
+                if (reader.name() == QString("text")) {
+                    texts << reader.readElementText();
+                }
+            }
+        }
+        QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
+        QCOMPARE(circles, 1);
+        QVERIFY(texts.contains("A-7-6"));
+        QVERIFY(!chart->savePng(dir.filePath("missing/chart.png")));
+
+        chart->copyImage();
+        QCOMPARE(QApplication::clipboard()->image().size(), QSize(1280, 960));
+
+        form->close();
+        QVERIFY(!chart->isVisible());
+    }
+};
+
+QTEST_MAIN(FormExplainTest)
+#include "form_explain_test.moc"
