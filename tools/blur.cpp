@@ -28,6 +28,7 @@ void boxPass(QRgb* first, int count, int stride, int radius) {
 } // namespace
 
 void blur(QImage& image, int radius) {
+    radius = qRound(radius * image.devicePixelRatio());
     if (radius <= 0)
         return;
     image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);

@@ -11,7 +11,7 @@ namespace {
 
 // A soft grey shadow of a shape, cast down and to the right on the white face.
 void castShadow(QPainter& p, const QPainterPath& shape, QSize size, QPointF offset, int alpha) {
-    QImage shadow = transparentCanvas(size.width(), size.height());
+    QImage shadow = transparentCanvas(size.width(), size.height(), p.device()->devicePixelRatioF());
     QPainter sp(&shadow);
     prepare(sp);
     sp.setPen(Qt::NoPen);
@@ -140,8 +140,8 @@ void drawScreen(QPainter& p) {
 
 } // namespace
 
-QImage drawMailPicture() {
-    QImage image = filledCanvas(40, 40, Qt::white);
+QImage drawMailPicture(qreal scale) {
+    QImage image = filledCanvas(40, 40, Qt::white, scale);
     QPainter p(&image);
     prepare(p);
     drawEnvelope(p, QRectF(3.5, 9.5, 32, 22));
@@ -149,8 +149,8 @@ QImage drawMailPicture() {
     return image;
 }
 
-QImage drawPhonePicture() {
-    QImage image = filledCanvas(32, 32, Qt::white);
+QImage drawPhonePicture(qreal scale) {
+    QImage image = filledCanvas(32, 32, Qt::white, scale);
     QPainter p(&image);
     prepare(p);
     drawMast(p);
@@ -158,8 +158,8 @@ QImage drawPhonePicture() {
     return image;
 }
 
-QImage drawWebPicture() {
-    QImage image = filledCanvas(32, 32, Qt::white);
+QImage drawWebPicture(qreal scale) {
+    QImage image = filledCanvas(32, 32, Qt::white, scale);
     QPainter p(&image);
     prepare(p);
     drawGlobe(p, QPointF(20.5, 11.5), 10);

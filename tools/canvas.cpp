@@ -3,14 +3,15 @@
 #include <QFontInfo>
 #include <stdexcept>
 
-QImage transparentCanvas(int width, int height) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+QImage transparentCanvas(int width, int height, qreal scale) {
+    QImage image = filledCanvas(width, height, Qt::transparent, scale);
     return image;
 }
 
-QImage filledCanvas(int width, int height, const QColor& colour) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+QImage filledCanvas(int width, int height, const QColor& colour, qreal scale) {
+    QImage image(qRound(width * scale), qRound(height * scale),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(colour);
     return image;
 }

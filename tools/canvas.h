@@ -16,11 +16,12 @@ inline const QColor silver{0xC0, 0xC0, 0xC0};
 inline const QColor blue{0x00, 0x00, 0xFF};
 } // namespace palette
 
-// A transparent ARGB canvas of the given size at one device pixel per logical pixel.
-QImage transparentCanvas(int width, int height);
+// A transparent ARGB canvas of the given size in logical pixels, with scale device pixels to
+// each (2 for the @2x pictures of high-resolution screens).
+QImage transparentCanvas(int width, int height, qreal scale = 1);
 
 // An opaque canvas filled with one colour.
-QImage filledCanvas(int width, int height, const QColor& colour);
+QImage filledCanvas(int width, int height, const QColor& colour, qreal scale = 1);
 
 // A painter with anti-aliasing for shapes and text.
 void prepare(QPainter& painter);

@@ -52,16 +52,29 @@ std::vector<IcoImage> windowIconImages() {
     return images;
 }
 
+// Each picture at its own size, and at twice the size for screens with a scale factor of 2
+// ("name@2x.jpg", which Qt picks by itself there).
+void drawPictures(const QDir& root, qreal scale, const QString& suffix) {
+    const auto write = [&](const char* name, const QImage& picture) {
+        writeFile(root, name + suffix + ".jpg", encodeJpeg(picture, jpegQuality));
+    };
+    write("emblem", drawEmblemPicture(scale));
+    write("portrait", drawPortraitPicture(scale));
+    write("mail", drawMailPicture(scale));
+    write("phone", drawPhonePicture(scale));
+    write("web", drawWebPicture(scale));
+}
+
 void drawAll(const QDir& root) {
-    writeFile(root, "emblem.jpg", encodeJpeg(drawEmblemPicture(), jpegQuality));
-    writeFile(root, "portrait.jpg", encodeJpeg(drawPortraitPicture(), jpegQuality));
-    writeFile(root, "mail.jpg", encodeJpeg(drawMailPicture(), jpegQuality));
-    writeFile(root, "phone.jpg", encodeJpeg(drawPhonePicture(), jpegQuality));
-    writeFile(root, "web.jpg", encodeJpeg(drawWebPicture(), jpegQuality));
+    drawPictures(root, 1, "");
+    drawPictures(root, 2, "@2x");
     writeFile(root, "soil-classifier.ico", encodeIco(windowIconImages()));
     for (int size : themeSizes) {
         const QString path = QString("icons/hicolor/%1x%1/apps/org.example.SoilClassifier.png");
         writeFile(root, path.arg(size), png(drawIcon(size)));
+        const QString doubled =
+            QString("icons/hicolor/%1x%1@2/apps/org.example.SoilClassifier.png");
+        writeFile(root, doubled.arg(size), png(drawIcon(2 * size)));
     }
 }
 

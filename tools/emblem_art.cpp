@@ -110,8 +110,8 @@ void drawSieveStack(QPainter& p, double top) {
 
 } // namespace
 
-QImage drawEmblemPicture() {
-    QImage image = framedCard(142, 200);
+QImage drawEmblemPicture(qreal scale) {
+    QImage image = framedCard(142, 200, scale);
     QPainter p(&image);
     prepare(p);
     drawCentredText(p, QRectF(4, 8, 134, 18), credits::programName,

@@ -5,14 +5,14 @@
 #include <QFontMetricsF>
 #include <QLinearGradient>
 
-QImage framedCard(int width, int height) {
-    QImage image = filledCanvas(width, height, palette::peach);
+QImage framedCard(int width, int height, qreal scale) {
+    QImage image = filledCanvas(width, height, palette::peach, scale);
     QPainter p(&image);
     prepare(p);
     QLinearGradient glow(0, 0, 0, height);
     glow.setColorAt(0, QColor(0xFF, 0xF5, 0xEA));
     glow.setColorAt(1, palette::peach);
-    p.fillRect(image.rect(), glow);
+    p.fillRect(QRect(0, 0, width, height), glow);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setBrush(Qt::NoBrush);
     p.setPen(palette::darkRed);

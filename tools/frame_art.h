@@ -6,7 +6,7 @@
 #include <QString>
 
 // A peach card with the window's double red frame, the ground of both credit pictures.
-QImage framedCard(int width, int height);
+QImage framedCard(int width, int height, qreal scale);
 
 // One centred line of text in the given font and colour.
 void drawCentredText(QPainter& p, const QRectF& box, const QString& text, const QFont& font,

@@ -188,8 +188,8 @@ void drawSoilColumn(QPainter& p, const QRectF& column) {
 
 } // namespace
 
-QImage drawPortraitPicture() {
-    QImage image = framedCard(142, 300);
+QImage drawPortraitPicture(qreal scale) {
+    QImage image = framedCard(142, 300, scale);
     QPainter p(&image);
     prepare(p);
     drawPlasticityChart(p, QRectF(10, 10, 122, 104));

@@ -188,16 +188,33 @@ constexpr Picture pictures[] = {
     {"icons/hicolor/256x256/apps/org.example.SoilClassifier.png", "png", 256, 256},
 };
 
+// "emblem.jpg" -> "emblem@2x.jpg"; "icons/hicolor/16x16/apps/x.png" -> ".../16x16@2/apps/x.png"
+QString doubled(const QString& file) {
+    if (file.startsWith("icons/")) {
+        QStringList parts = file.split('/');
+        parts[2] += "@2";
+        return parts.join('/');
+    }
+    return QString(file).insert(file.lastIndexOf('.'), "@2x");
+}
+
+void expectPicture(const QString& file, const char* format, QSize size) {
+    SCOPED_TRACE(file.toStdString());
+    QImageReader reader(assets + "/" + file);
+    reader.setDecideFormatFromContent(true);
+    EXPECT_EQ(reader.format(), QByteArray(format));
+    const QImage image = reader.read();
+    ASSERT_FALSE(image.isNull()) << reader.errorString().toStdString();
+    EXPECT_EQ(image.size(), size);
+    EXPECT_FALSE(image.isGrayscale());
+}
+
+// Each picture at its size, and at twice its size for screens with a scale factor of 2.
 TEST(Pictures, HaveTheirFormatAndExactPixelSize) {
     for (const Picture& picture : pictures) {
-        SCOPED_TRACE(picture.file);
-        QImageReader reader(assets + "/" + picture.file);
-        reader.setDecideFormatFromContent(true);
-        EXPECT_EQ(reader.format(), QByteArray(picture.format));
-        const QImage image = reader.read();
-        ASSERT_FALSE(image.isNull()) << reader.errorString().toStdString();
-        EXPECT_EQ(image.size(), QSize(picture.width, picture.height));
-        EXPECT_FALSE(image.isGrayscale());
+        const QSize size(picture.width, picture.height);
+        expectPicture(picture.file, picture.format, size);
+        expectPicture(doubled(picture.file), picture.format, size * 2);
     }
 }
 

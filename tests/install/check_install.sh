@@ -34,6 +34,7 @@ expected_files() {
     echo "share/applications/$app_id.desktop"
     for size in 16 24 32 48 64 96 128 256; do
         echo "share/icons/hicolor/${size}x${size}/apps/$app_id.png"
+        echo "share/icons/hicolor/${size}x${size}@2/apps/$app_id.png"
     done
     echo "share/metainfo/$app_id.metainfo.xml"
 }
