@@ -1,6 +1,7 @@
 // The charts as SVG documents.
 #include "chart.h"
 #include "chart_style.h"
+#include "markup.h"
 #include "number_text.h"
 
 #include <cmath>
@@ -10,29 +11,6 @@ namespace classifier {
 namespace {
 
 namespace style = chart_style;
-
-std::string escaped(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
 
 std::string colour(std::uint32_t rgb) {
     char text[8];
@@ -84,7 +62,7 @@ private:
         out_ += "<text x=\"" + number(px) + "\" y=\"" + number(py) + "\" font-size=\"" +
                 number(size) + "\" text-anchor=\"" + std::string(anchor) + "\"" +
                 (rtl ? " direction=\"rtl\" unicode-bidi=\"embed\"" : "") + std::string(extra) +
-                ">" + escaped(content) + "</text>\n";
+                ">" + escapedMarkup(content) + "</text>\n";
     }
 
     void zones(ZoneStyle which) {
@@ -159,7 +137,7 @@ private:
                 const ChartPoint at = zoneCorner(zone);
                 out_ += "<text x=\"" + number(x(at.x) + 4) + "\" y=\"" + number(y(at.y) + 13) +
                         "\" font-size=\"" + number(style::kTextSize) + "\" font-style=\"italic\">" +
-                        escaped(zone.label) + "</text>\n";
+                        escapedMarkup(zone.label) + "</text>\n";
             }
         }
     }
@@ -175,7 +153,7 @@ private:
             out_ += "<text x=\"" + number(x(s.at.x) + 7) + "\" y=\"" + number(y(s.at.y) - 7) +
                     "\" font-size=\"" + number(style::kTextSize) +
                     "\" font-weight=\"bold\" fill=\"" + colour(style::kSample) + "\">" +
-                    escaped(s.label) + "</text>\n";
+                    escapedMarkup(s.label) + "</text>\n";
         }
     }
 

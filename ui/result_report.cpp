@@ -1,5 +1,6 @@
 #include "result_report.h"
 
+#include "core/markup.h"
 #include "core/number_text.h"
 
 namespace classifier {
@@ -7,26 +8,6 @@ namespace {
 
 constexpr std::string_view kRightToLeftMark = "\u200F";
 constexpr std::string_view kNoGroup = "بدون گروه";
-
-std::string html(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
 
 std::string line(const CaptionedText& item) {
     return std::string(kRightToLeftMark) + item.caption + ": " + item.text + "\n";
@@ -88,10 +69,10 @@ std::string copiedText(const PanelReport& report, bool withExplanation) {
 }
 
 std::string tooltipHtml(const PanelReport& report) {
-    std::string text =
-        "<div dir=\"rtl\" style=\"white-space:nowrap\"><b>" + html(report.heading) + "</b>";
+    std::string text = "<div dir=\"rtl\" style=\"white-space:nowrap\"><b>" +
+                       escapedMarkup(report.heading) + "</b>";
     for (const std::string& step : report.path) {
-        text += "<br>" + html(step);
+        text += "<br>" + escapedMarkup(step);
     }
     return text + "</div>";
 }
