@@ -226,30 +226,68 @@ std::string generalForm(double value, std::optional<int> digits, const NumberFor
     return text;
 }
 
-} // namespace
-
-std::optional<double> parseNumber(std::string_view text, const NumberFormat& format) {
-    const std::optional<std::string> canonical = Scanner(text, format).canonical();
-    if (!canonical) {
-        return std::nullopt;
-    }
-    const char* begin = canonical->data();
-    const char* end = begin + canonical->size();
+// The value of a number in canonical form: ASCII digits, "." and "e", as the Scanner writes it.
+std::optional<double> canonicalValue(std::string_view canonical) {
+    const char* begin = canonical.data();
+    const char* end = begin + canonical.size();
     double value = 0.0;
     const auto [ptr, ec] = std::from_chars(begin, end, value);
     if (ptr != end) {
         return std::nullopt;
     }
     if (ec == std::errc::result_out_of_range) {
-        if (leadingExponent(*canonical) > 0) {
+        if (leadingExponent(canonical) > 0) {
             return std::nullopt;
         }
-        return canonical->starts_with('-') ? -0.0 : 0.0;
+        return canonical.starts_with('-') ? -0.0 : 0.0;
     }
     if (ec != std::errc{} || !std::isfinite(value)) {
         return std::nullopt;
     }
     return value;
+}
+
+// The canonical form of a text of ASCII digits with at most one decimal point and nothing
+// else, the way almost every number is typed, written into `buffer`; nothing for any other
+// text. It is the text itself with "." for the decimal point.
+std::optional<std::string_view> plainCanonical(std::string_view text, const NumberFormat& format,
+                                               std::array<char, 32>& buffer) {
+    if (text.empty() || text.size() > buffer.size()) {
+        return std::nullopt;
+    }
+    const bool singlePoint = format.decimalPoint.size() == 1;
+    const bool dotIsPoint = format.decimalPoint != "." && format.groupSeparator != ".";
+    bool pointSeen = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            buffer[i] = c;
+        } else if (!pointSeen &&
+                   ((singlePoint && c == format.decimalPoint[0]) || (c == '.' && dotIsPoint))) {
+            buffer[i] = '.';
+            pointSeen = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (pointSeen && text.size() == 1) {
+        return std::nullopt;
+    }
+    return std::string_view(buffer.data(), text.size());
+}
+
+} // namespace
+
+std::optional<double> parseNumber(std::string_view text, const NumberFormat& format) {
+    std::array<char, 32> buffer;
+    if (const std::optional<std::string_view> plain = plainCanonical(text, format, buffer)) {
+        return canonicalValue(*plain);
+    }
+    const std::optional<std::string> canonical = Scanner(text, format).canonical();
+    if (!canonical) {
+        return std::nullopt;
+    }
+    return canonicalValue(*canonical);
 }
 
 std::string formatNumber(double value, const NumberFormat& format) {
@@ -259,7 +297,7 @@ std::string formatNumber(double value, const NumberFormat& format) {
     std::string text = generalForm(value, 15, format);
     // Rounding the largest doubles to 15 digits can carry them past the range of a double;
     // their shortest exact form reads back.
-    if (!parseNumber(text, format)) {
+    if (std::fabs(value) > 1e300 && !parseNumber(text, format)) {
         text = generalForm(value, std::nullopt, format);
     }
     return text;

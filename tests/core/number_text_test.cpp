@@ -103,6 +103,31 @@ TEST(ParseNumber, LongTextsAreReadWhole) {
     EXPECT_FALSE(parseNumber(zeros + "x", kDot));
 }
 
+// Plain digits with a decimal point take a short way; a blank before them takes the long one.
+TEST(ParseNumber, PlainDigitsReadAsByTheFullRules) {
+    const char* texts[] = {"0",
+                           "34",
+                           "12.5",
+                           "12,5",
+                           ".5",
+                           "5.",
+                           "007.10",
+                           ".",
+                           "1.2.3",
+                           "1,2.3",
+                           "1,234",
+                           "1.234",
+                           "1.23456789012345678901234567890",
+                           "0000000000000000000000000000000001",
+                           "9999999999999999999999999999999"};
+    for (const NumberFormat& format : {kDot, kComma, kPersian, NumberFormat{",", "\u00A0"}}) {
+        for (const std::string text : texts) {
+            EXPECT_EQ(parseNumber(text, format), parseNumber(" " + text, format))
+                << text << " with " << format.decimalPoint;
+        }
+    }
+}
+
 TEST(ParseNumber, LocaleWithMultiByteGroupSeparator) {
     const NumberFormat french{",", "\u202F"};
     EXPECT_EQ(parseNumber("1\u202F234,5", french), 1234.5);
