@@ -105,14 +105,14 @@ std::size_t AashtoRowTest::failures() const {
 
 double AashtoResult::shownIndex() const {
     const bool rowWritesZero = std::any_of(rows.begin(), rows.end(), [](const AashtoRowTest& r) {
-        return r.passed() && r.group->writesZeroIndex;
+        return r.group->writesZeroIndex && r.passed();
     });
     return negativeIndex() || rowWritesZero ? 0.0 : groupIndex;
 }
 
 bool AashtoResult::zeroIndexNote() const {
     return std::any_of(rows.begin(), rows.end(), [](const AashtoRowTest& r) {
-        return r.passed() && r.group->zeroIndexGroup;
+        return r.group->zeroIndexGroup && r.passed();
     });
 }
 

@@ -16,22 +16,6 @@ bool isPercentage(Quantity quantity) {
            quantity == Quantity::P10;
 }
 
-bool holds(double value, Relation relation, double bound, double upper) {
-    switch (relation) {
-    case Relation::Less:
-        return value < bound;
-    case Relation::LessOrEqual:
-        return value <= bound;
-    case Relation::Greater:
-        return value > bound;
-    case Relation::GreaterOrEqual:
-        return value >= bound;
-    case Relation::Within:
-        return value >= bound && value < upper;
-    }
-    return false;
-}
-
 std::string_view sign(Relation relation, bool holds) {
     switch (relation) {
     case Relation::Less:
@@ -77,21 +61,6 @@ private:
 };
 
 } // namespace
-
-Comparison compare(Quantity quantity, double value, Relation relation, double bound,
-                   Bound boundKind) {
-    return {quantity, value, relation, bound, boundKind, 0, holds(value, relation, bound, 0)};
-}
-
-Comparison within(Quantity quantity, double value, double lower, double upper) {
-    return {quantity,
-            value,
-            Relation::Within,
-            lower,
-            Bound::Number,
-            upper,
-            holds(value, Relation::Within, lower, upper)};
-}
 
 std::string comparisonText(const Comparison& c, const NumberFormat& format) {
     const Writer writer(c, format);

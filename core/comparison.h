@@ -41,9 +41,38 @@ struct Comparison {
     bool holds = false;
 };
 
-Comparison compare(Quantity quantity, double value, Relation relation, double bound,
-                   Bound boundKind = Bound::Number);
-Comparison within(Quantity quantity, double value, double lower, double upper);
+// Defined here so that a comparison is built in place where it is made: the methods make dozens
+// for each sample.
+inline bool holds(double value, Relation relation, double bound, double upper) {
+    switch (relation) {
+    case Relation::Less:
+        return value < bound;
+    case Relation::LessOrEqual:
+        return value <= bound;
+    case Relation::Greater:
+        return value > bound;
+    case Relation::GreaterOrEqual:
+        return value >= bound;
+    case Relation::Within:
+        return value >= bound && value < upper;
+    }
+    return false;
+}
+
+inline Comparison compare(Quantity quantity, double value, Relation relation, double bound,
+                          Bound boundKind = Bound::Number) {
+    return {quantity, value, relation, bound, boundKind, 0, holds(value, relation, bound, 0)};
+}
+
+inline Comparison within(Quantity quantity, double value, double lower, double upper) {
+    return {quantity,
+            value,
+            Relation::Within,
+            lower,
+            Bound::Number,
+            upper,
+            holds(value, Relation::Within, lower, upper)};
+}
 
 // The comparison as the relation that actually holds between its sides: "F200 = 34 % ≤ 50 %",
 // "PI = 7.2 < 0.73 × (LL − 20) = 7.3", "1 ≤ Cc = 1.06 < 3", "Cc = 3 ≥ 3". Language-neutral.
