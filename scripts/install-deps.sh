@@ -9,6 +9,8 @@ packages=(
   clang libclang-rt-14-dev clang-format
   # libraries
   qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libbenchmark-dev
+  # soil-classify: its options and its JSON Lines output
+  libcli11-dev nlohmann-json3-dev
   # the picture-drawing tool writes its JPEGs through libjpeg
   libjpeg-dev
   # fonts that show Persian text at the window's sizes

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/language.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace classifier::cli {
+
+enum class Method { Unified, Aashto };
+enum class Format { Csv, JsonLines };
+
+struct Options {
+    Method method = Method::Unified;
+    std::string input = "-"; // "-": standard input
+    std::optional<std::string> output;
+    Format format = Format::Csv;
+    bool explain = false;
+    std::optional<Language> language; // unset: from the environment
+    std::optional<std::string> chart;
+};
+
+// What the command line asks for: a run, the usage, the version, or nothing it can do.
+struct CommandLine {
+    enum class Request { Run, Help, Version, Invalid };
+    Request request = Request::Invalid;
+    Options options;
+    std::string problem; // one line, for Invalid
+};
+
+CommandLine parseCommandLine(std::span<const char* const> arguments);
+
+std::string_view usageText();
+
+// The locale variables that choose the language when --lang does not.
+struct Environment {
+    std::optional<std::string> lcAll;
+    std::optional<std::string> lcMessages;
+    std::optional<std::string> lang;
+};
+
+// Persian when the first of LC_ALL, LC_MESSAGES and LANG that is set starts with "fa".
+Language languageOf(const Environment& environment);
+
+} // namespace classifier::cli

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace classifier::cli {
+
+// A row of the sheet: its fields, unquoted. Valid only during the call that receives it.
+using Row = std::span<const std::string_view>;
+
+// Thrown when a row grows past the reader's limit (a quote left open swallows the rest of the
+// file into one field).
+class RowTooLong : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Reads a sheet in RFC 4180 CSV as it arrives, in pieces of any size, and hands on one row at a
+// time. A byte-order mark at the start is dropped. Rows end with LF, CRLF or CR; empty lines are
+// no rows. The delimiter is found from the first row: ";" or tab when it holds more of that than
+// of ",", else ",". A quote inside an unquoted field, or text after a closing quote, is kept as
+// it stands. Holds at most one row at a time.
+class CsvReader {
+public:
+    using RowHandler = std::function<void(Row)>;
+
+    explicit CsvReader(RowHandler handler, std::size_t rowLimit = 16 << 20);
+
+    void feed(std::string_view bytes);
+    // The end of the input: hands on the last row if it has no line end.
+    void finish();
+
+    // The delimiter, once the first row is complete.
+    char delimiter() const { return delimiter_; }
+
+private:
+    enum class State { FieldStart, Unquoted, Quoted, QuoteInQuoted };
+
+    void findDelimiter(bool atEnd);
+    void parse(std::string_view bytes);
+    void endField();
+    void endRow();
+    void append(const char* first, const char* last);
+
+    RowHandler handler_;
+    std::size_t rowLimit_;
+    char delimiter_ = 0;
+    // Bytes held until the first row is complete and the delimiter known.
+    std::string head_;
+    bool bomChecked_ = false;
+
+    State state_ = State::FieldStart;
+    bool rowStarted_ = false;
+    bool afterCarriageReturn_ = false;
+    std::array<bool, 256> special_{};
+    std::string text_; // the current row's fields, unquoted, one after another
+    std::vector<std::size_t> ends_;
+    std::vector<std::string_view> fields_;
+};
+
+// The delimiter of a sheet whose first row is given (raw, quotes and all).
+char delimiterOf(std::string_view firstRow);
+
+} // namespace classifier::cli
