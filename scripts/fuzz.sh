@@ -13,11 +13,13 @@ cmake --build build-fuzz --parallel
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for target in number classify; do
+for target in number classify sheet; do
     mkdir -p "$work/$target"
     echo "fuzz_$target: $seconds s"
+    dict=fuzz/$target.dict
+    [ -f "$dict" ] || dict=fuzz/numbers.dict
     if ! build-fuzz/fuzz/fuzz_$target -max_total_time="$seconds" -max_len=4096 \
-        -dict=fuzz/numbers.dict -artifact_prefix="$work/" \
+        -dict="$dict" -artifact_prefix="$work/" \
         "$work/$target" "fuzz/corpus/$target" >"$work/$target.log" 2>&1; then
         tail -n 60 "$work/$target.log"
         echo "fuzz_$target found a failing input" >&2
