@@ -104,7 +104,7 @@ int classify(const Options& options, const Environment& environment, int standar
     }
     const Language language = options.language.value_or(languageOf(environment));
     const InputFile input(options.input);
-    if (!options.output) {
+    if (!options.output || *options.output == "-") {
         Output output(standardOutput, "standard output");
         return classifySheet(options, language, input, standardInput, output) ? kAllClassified
                                                                               : kSomeRowsRefused;

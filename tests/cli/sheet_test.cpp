@@ -103,8 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "A,60,,,,,,2 fields where the header has 5\n"
                   "B,60,90,30,7,,,6 fields where the header has 5,extra\n",
                   1},
-        SheetCase{"only a header",
-                  {"unified"},
+        SheetCase{"only a header, -o - is standard output",
+                  {"unified", "-o", "-"},
                   "p200,p4,ll,pi\n",
                   "p200,p4,ll,pi,symbol,group_name,error\n",
                   0},
