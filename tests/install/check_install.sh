@@ -31,6 +31,8 @@ require_app() {
 # The files a user's system gets, under the prefix /usr.
 expected_files() {
     if [ "$have_app" = 1 ]; then echo "bin/soil-classifier"; fi
+    echo "bin/soil-classify"
+    echo "share/man/man1/soil-classify.1"
     echo "share/applications/$app_id.desktop"
     for size in 16 24 32 48 64 96 128 256; do
         echo "share/icons/hicolor/${size}x${size}/apps/$app_id.png"
@@ -61,6 +63,10 @@ check_tree() {
     if [ "$have_app" = 1 ]; then
         [ -x "$root/usr/bin/soil-classifier" ] || fail "bin/soil-classifier is not executable"
     fi
+    "$root/usr/bin/soil-classify" --version | grep -q '^soil-classify [0-9]' ||
+        fail "the installed soil-classify does not run"
+    head -n 1 "$root/usr/share/man/man1/soil-classify.1" | grep -q '^\.TH SOIL-CLASSIFY 1' ||
+        fail "share/man/man1/soil-classify.1 is not the man page of soil-classify"
     echo "installed files: OK"
 }
 
@@ -109,8 +115,11 @@ check_deb() {
     done
     dpkg -x "$deb" "$root"
     same_files
-    if ldd "$root/usr/bin/soil-classifier" | grep -q "not found"; then
-        fail "the packaged program needs a library that is not installed"
+    if ldd "$root/usr/bin/soil-classifier" "$root/usr/bin/soil-classify" | grep -q "not found"; then
+        fail "the packaged programs need a library that is not installed"
+    fi
+    if ldd "$root/usr/bin/soil-classify" | grep -q "libQt"; then
+        fail "soil-classify links Qt"
     fi
     echo "Debian package $(basename "$deb"): OK"
     echo "Depends: $depends"
