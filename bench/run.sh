@@ -4,15 +4,16 @@
 #   bench/run.sh memory             memory and time at each stage of start-up, under Xvfb
 #   bench/run.sh idle [seconds]     CPU time of the idle window with its banner running (30 s)
 #   bench/run.sh classify [clicks]  click on each Calculate button to result, offscreen (10000)
+#   bench/run.sh cli [rows]         soil-classify: rows/s of each method, memory at 10M rows
 # BENCH_BUILD_DIR chooses the build directory (default: build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 command=${1:-}
 case "$command" in
-startup | memory | idle | classify) ;;
+startup | memory | idle | classify | cli) ;;
 *)
-    sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//' >&2
+    sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//' >&2
     exit 2
     ;;
 esac
@@ -21,6 +22,12 @@ bench=$build/bench
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+if [ "$command" = cli ]; then
+    cmake --build "$build" --parallel 2 --target soil-classify cli_throughput >/dev/null
+    echo "machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs), $(nproc) cores;" \
+         "load average $(cut -d' ' -f1-3 /proc/loadavg)"
+    exec "$bench/cli_throughput" "$build/cli/soil-classify" "${2:-1000000}"
 fi
 cmake --build "$build" --parallel 2 --target bench_bare_window bench_caption_window \
       bench_ticker_window bench_form_window window_bench classify_latency >/dev/null

@@ -1,0 +1,171 @@
+// soil-classify on generated lab sheets: rows per second and MB per second for each method, CSV
+// in and out, and its peak memory for 1,000 rows against 10,000,000 rows.
+//   cli_throughput SOIL_CLASSIFY [ROWS]    (ROWS default 1,000,000)
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <random>
+#include <spawn.h>
+#include <stdexcept>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Method {
+    const char* name;
+    const char* header;
+    int columns; // after the sample id and depth
+};
+
+const Method kMethods[] = {{"unified", "sample,depth,p200,p4,ll,pi,cc,cu", 6},
+                           {"aashto", "sample,depth,p200,p40,p10,ll,pi", 5}};
+
+// Writes the sheet to fd in blocks: sample id, depth, then sieve percentages, limits and
+// coefficients with one decimal, as a lab types them.
+void writeSheet(int fd, const Method& method, long rows) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> tenths(0, 1000);
+    std::string block = std::string(method.header) + "\n";
+    char row[160];
+    for (long i = 0; i < rows; ++i) {
+        int length = std::snprintf(row, sizeof row, "BH%ld-%ld,%ld.5", i % 97, i, i % 30);
+        for (int c = 0; c < method.columns; ++c) {
+            const int value = tenths(random) / (c >= 2 ? 2 : 1);
+            length += std::snprintf(row + length, sizeof row - length, ",%d.%d", value / 10,
+                                    value % 10);
+        }
+        block.append(row, static_cast<std::size_t>(length)).push_back('\n');
+        if (block.size() >= (1 << 16) || i + 1 == rows) {
+            for (std::size_t at = 0; at < block.size();) {
+                const ssize_t n = write(fd, block.data() + at, block.size() - at);
+                if (n <= 0) {
+                    throw std::runtime_error("cannot write the sheet");
+                }
+                at += static_cast<std::size_t>(n);
+            }
+            block.clear();
+        }
+    }
+}
+
+struct Run {
+    double wall = 0; // seconds
+    double cpu = 0;  // user and system seconds of the command
+    long peakKb = 0;
+};
+
+// Runs the command with the given standard input and output; feeds `rows` generated rows into
+// its input when `feed` is set.
+Run runCommand(const std::vector<std::string>& arguments, int input, int output,
+               const Method* feed = nullptr, long rows = 0) {
+    int pipeEnds[2] = {-1, -1};
+    if (feed && pipe(pipeEnds) != 0) {
+        throw std::runtime_error("pipe failed");
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, feed ? pipeEnds[0] : input, STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, output, STDOUT_FILENO);
+    if (feed) {
+        posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
+    }
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
+        throw std::runtime_error("cannot start " + arguments[0]);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    if (feed) {
+        close(pipeEnds[0]);
+        writeSheet(pipeEnds[1], *feed, rows);
+        close(pipeEnds[1]);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    Run run;
+    run.wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.cpu = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+              static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    run.peakKb = usage.ru_maxrss;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) > 1) {
+        throw std::runtime_error(arguments[0] + " failed");
+    }
+    return run;
+}
+
+void throughput(const std::string& program, const Method& method, long rows,
+                const fs::path& directory) {
+    const fs::path sheet = directory / (std::string(method.name) + ".csv");
+    const fs::path classified = directory / (std::string(method.name) + "-out.csv");
+    const int fd = open(sheet.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    writeSheet(fd, method, rows);
+    close(fd);
+    const double megabytes = static_cast<double>(fs::file_size(sheet)) / 1e6;
+    // The first run warms the page cache; the best of three counts.
+    Run best;
+    for (int i = 0; i < 4; ++i) {
+        const Run run = runCommand({program, method.name, sheet, "-o", classified}, 0, 1);
+        if (i == 1 || (i > 1 && run.wall < best.wall)) {
+            best = run;
+        }
+    }
+    std::printf("%-8s %ld rows, %.1f MB in, %.1f MB out: %.3f s (%.3f s CPU): "
+                "%.2f million rows/s, %.0f MB/s in (by CPU time %.2f million rows/s)\n",
+                method.name, rows, megabytes,
+                static_cast<double>(fs::file_size(classified)) / 1e6, best.wall, best.cpu,
+                static_cast<double>(rows) / best.wall / 1e6, megabytes / best.wall,
+                static_cast<double>(rows) / best.cpu / 1e6);
+}
+
+void memory(const std::string& program, const Method& method) {
+    const int devNull = open("/dev/null", O_WRONLY);
+    const Run small = runCommand({program, method.name}, -1, devNull, &method, 1'000);
+    const Run large = runCommand({program, method.name}, -1, devNull, &method, 10'000'000);
+    close(devNull);
+    std::printf("%-8s peak resident memory: 1,000 rows %ld kB, 10,000,000 rows %ld kB "
+                "(%+ld kB; %.1f s)\n",
+                method.name, small.peakKb, large.peakKb, large.peakKb - small.peakKb, large.wall);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: cli_throughput SOIL_CLASSIFY [ROWS]\n");
+        return 2;
+    }
+    const std::string program = fs::absolute(argv[1]);
+    const long rows = argc > 2 ? std::atol(argv[2]) : 1'000'000;
+    std::string pattern = (fs::temp_directory_path() / "cli-bench-XXXXXX").string();
+    const fs::path directory = mkdtemp(pattern.data());
+    try {
+        for (const Method& method : kMethods) {
+            throughput(program, method, rows, directory);
+        }
+        for (const Method& method : kMethods) {
+            memory(program, method);
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "cli_throughput: %s\n", error.what());
+        fs::remove_all(directory);
+        return 1;
+    }
+    fs::remove_all(directory);
+    return 0;
+}
