@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstring>
+#include <algorithm>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -26,7 +26,7 @@ public:
             putLarge(bytes);
             return;
         }
-        std::memcpy(buffer_.get() + used_, bytes.data(), bytes.size());
+        std::copy(bytes.begin(), bytes.end(), buffer_.get() + used_);
         used_ += bytes.size();
     }
     void put(char c) {
