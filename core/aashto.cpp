@@ -49,14 +49,13 @@ double valueOf(Quantity quantity, const AashtoSample& s) {
     }
 }
 
-AashtoRowTest tested(const AashtoGroup& group, const AashtoSample& s) {
-    AashtoRowTest result{&group, {}};
+void test(AashtoRowTest& result, const AashtoGroup& group, const AashtoSample& s) {
+    result.group = &group;
     for (const Condition& c : group.conditions) {
         const double bound = c.boundKind == Bound::PlasticityIndex ? s.plasticityIndex : c.bound;
         result.comparisons.push_back(
             compare(c.quantity, valueOf(c.quantity, s), c.relation, bound, c.boundKind));
     }
-    return result;
 }
 
 void applyRow(Controls& window, const AashtoGroup& row) {
@@ -158,10 +157,11 @@ std::optional<AashtoResult> classifyAashto(const AashtoSample& sample) {
     if (std::fabs(index) < kZeroIndexTolerance) {
         index = 0.0;
     }
-    AashtoResult result{sample, sample.f200 <= 35, index, {}};
-    const std::span<const AashtoGroup> rows = result.coarse ? coarseGroups() : fineGroups();
+    // Built where it is returned: the row tests are most of a result.
+    std::optional<AashtoResult> result = AashtoResult{sample, sample.f200 <= 35, index, {}};
+    const std::span<const AashtoGroup> rows = result->coarse ? coarseGroups() : fineGroups();
     for (const AashtoGroup& row : rows) {
-        result.rows.push_back(tested(row, sample));
+        test(result->rows.emplace_back(), row, sample);
     }
     return result;
 }

@@ -38,6 +38,12 @@ public:
         std::construct_at(data() + size_, value);
         ++size_;
     }
+    // A new element, made in place by its default constructor alone (not zero-filled first),
+    // to be filled there.
+    T& emplace_back() {
+        assert(size_ < N);
+        return *::new (static_cast<void*>(data() + size_++)) T;
+    }
     std::size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
     const T& operator[](std::size_t i) const { return begin()[i]; }
