@@ -151,19 +151,29 @@ private:
         texts_[2] = soilTypeText(*result, language_);
         index_ = formatNumber(result->shownIndex(), kDecimalPoint);
         texts_[3] = index_;
-        notes_.clear();
-        for (const std::string_view note : noteTexts(*result, language_)) {
-            notes_ += notes_.empty() ? "" : kStepSeparator;
-            notes_ += note;
-        }
-        texts_[4] = notes_;
+        texts_[4] = notes(*result);
         if (explain_) {
             setExplanation(explainAashto(*result, language_, kDecimalPoint));
         }
     }
 
+    // The notes shown, joined; they depend only on which of the two notes show, so each of
+    // the four cases is joined once.
+    std::string_view notes(const AashtoResult& result) {
+        std::optional<std::string>& joined =
+            notes_[(result.zeroIndexNote() ? 2 : 0) + (result.negativeIndex() ? 1 : 0)];
+        if (!joined) {
+            joined.emplace();
+            for (const std::string_view note : noteTexts(result, language_)) {
+                *joined += joined->empty() ? "" : kStepSeparator;
+                *joined += note;
+            }
+        }
+        return *joined;
+    }
+
     std::string index_;
-    std::string notes_;
+    std::array<std::optional<std::string>, 4> notes_;
 };
 
 } // namespace
