@@ -15,23 +15,37 @@ bool isLineEnd(char c) {
 
 } // namespace
 
-char delimiterOf(std::string_view firstRow) {
-    std::size_t commas = 0;
-    std::size_t semicolons = 0;
-    std::size_t tabs = 0;
-    bool quoted = false;
-    for (const char c : firstRow) {
-        quoted = c == '"' ? !quoted : quoted;
-        if (!quoted) {
-            commas += c == ',';
-            semicolons += c == ';';
-            tabs += c == '\t';
-        }
+bool FirstRowScan::take(char c) {
+    if (!started_ && isLineEnd(c)) {
+        return false;
     }
-    if (std::max(semicolons, tabs) <= commas) {
+    started_ = true;
+    if (quoted_) {
+        quoted_ = c != '"';
+        justClosed_ = !quoted_;
+        return false;
+    }
+    if (c == '"' && (fieldStart_ || justClosed_)) {
+        quoted_ = true;
+        fieldStart_ = justClosed_ = false;
+        return false;
+    }
+    if (isLineEnd(c)) {
+        return true;
+    }
+    commas_ += c == ',';
+    semicolons_ += c == ';';
+    tabs_ += c == '\t';
+    fieldStart_ = c == ',' || c == ';' || c == '\t';
+    justClosed_ = false;
+    return false;
+}
+
+char FirstRowScan::delimiter() const {
+    if (std::max(semicolons_, tabs_) <= commas_) {
         return ',';
     }
-    return tabs > semicolons ? '\t' : ';';
+    return tabs_ > semicolons_ ? '\t' : ';';
 }
 
 CsvReader::CsvReader(RowHandler handler, std::size_t rowLimit)
@@ -68,22 +82,17 @@ void CsvReader::findDelimiter(bool atEnd) {
         }
         bomChecked_ = true;
     }
-    const std::size_t start = std::min(head_.find_first_not_of("\r\n"), head_.size());
-    bool quoted = false;
-    std::size_t end = start;
-    for (; end < head_.size(); ++end) {
-        quoted = head_[end] == '"' ? !quoted : quoted;
-        if (!quoted && isLineEnd(head_[end])) {
-            break;
-        }
+    bool complete = false;
+    while (!complete && headScanned_ < head_.size()) {
+        complete = firstRow_.take(head_[headScanned_++]);
     }
-    if (end == head_.size() && !atEnd) {
+    if (!complete && !atEnd) {
         if (head_.size() > rowLimit_) {
             throw RowTooLong("the first row");
         }
         return;
     }
-    delimiter_ = delimiterOf(std::string_view(head_).substr(start, end - start));
+    delimiter_ = firstRow_.delimiter();
     special_[static_cast<unsigned char>(delimiter_)] = true;
     special_['\n'] = true;
     special_['\r'] = true;

@@ -21,6 +21,26 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Follows the first row of a sheet byte by byte as it arrives, quotes and all, to find where it
+// ends and which delimiter it uses. Any of ",", ";" and tab may start a field.
+class FirstRowScan {
+public:
+    // Takes one more byte; true at the line end that closes the first row. Line ends before
+    // the first row are skipped.
+    bool take(char c);
+    // ";" or tab when the row holds more of it than ",", else ",".
+    char delimiter() const;
+
+private:
+    bool started_ = false;
+    bool quoted_ = false;
+    bool fieldStart_ = true;
+    bool justClosed_ = false; // a quote here is a doubled quote inside the field
+    std::size_t commas_ = 0;
+    std::size_t semicolons_ = 0;
+    std::size_t tabs_ = 0;
+};
+
 // Reads a sheet in RFC 4180 CSV as it arrives, in pieces of any size, and hands on one row at a
 // time. A byte-order mark at the start is dropped. Rows end with LF, CRLF or CR; empty lines are
 // no rows. The delimiter is found from the first row: ";" or tab when it holds more of that than
@@ -53,6 +73,8 @@ private:
     char delimiter_ = 0;
     // Bytes held until the first row is complete and the delimiter known.
     std::string head_;
+    std::size_t headScanned_ = 0;
+    FirstRowScan firstRow_;
     bool bomChecked_ = false;
 
     State state_ = State::FieldStart;
@@ -63,8 +85,5 @@ private:
     std::vector<std::size_t> ends_;
     std::vector<std::string_view> fields_;
 };
-
-// The delimiter of a sheet whose first row is given (raw, quotes and all).
-char delimiterOf(std::string_view firstRow);
 
 } // namespace classifier::cli

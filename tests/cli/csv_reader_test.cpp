@@ -65,6 +65,10 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"more commas than semicolons", "a;b,c,d\n", ',', {{"a;b", "c", "d"}}},
         ReadCase{"as many: comma", "a;b,c\n", ',', {{"a;b", "c"}}},
         ReadCase{"quoted delimiters do not count", "\"a,b,c\";d;e\n", ';', {{"a,b,c", "d", "e"}}},
+        ReadCase{"a stray quote in the header opens nothing",
+                 "a\"b;c,d;e\n1;2;3\n",
+                 ';',
+                 {{"a\"b", "c,d", "e"}, {"1", "2", "3"}}},
         ReadCase{"header after empty lines", "\r\n\r\na;b\n", ';', {{"a", "b"}}}));
 
 TEST(ReadSheet, ARowPastTheLimitStopsTheReading) {
