@@ -11,12 +11,15 @@
 namespace classifier::cli {
 namespace {
 
-// The partial file to remove if a signal stops the program; empty when there is none.
-std::array<char, 4096> partialFile{};
+// The partial files to remove if a signal stops the program, the sheet's and the chart's; a
+// free slot starts with '\0'.
+std::array<std::array<char, 4096>, 2> partialFiles{};
 
-extern "C" void removePartialFile(int signal) {
-    if (partialFile[0] != '\0') {
-        unlink(partialFile.data());
+extern "C" void removePartialFiles(int signal) {
+    for (const auto& file : partialFiles) {
+        if (file[0] != '\0') {
+            unlink(file.data());
+        }
     }
     std::signal(signal, SIG_DFL);
     std::raise(signal);
@@ -24,24 +27,37 @@ extern "C" void removePartialFile(int signal) {
 
 constexpr std::array kStopSignals = {SIGINT, SIGTERM, SIGHUP};
 
-void guardPartialFile(const std::string& path) {
-    if (path.size() >= partialFile.size()) {
-        return;
+// The slot that now guards the path, or -1 when none could.
+int guardPartialFile(const std::string& path) {
+    for (std::size_t slot = 0; slot < partialFiles.size(); ++slot) {
+        auto& file = partialFiles[slot];
+        if (file[0] == '\0' && path.size() < file.size()) {
+            std::memcpy(file.data(), path.c_str(), path.size() + 1);
+            struct sigaction action {};
+            action.sa_handler = removePartialFiles;
+            sigemptyset(&action.sa_mask);
+            for (const int signal : kStopSignals) {
+                sigaction(signal, &action, nullptr);
+            }
+            return static_cast<int>(slot);
+        }
     }
-    std::memcpy(partialFile.data(), path.c_str(), path.size() + 1);
-    struct sigaction action {};
-    action.sa_handler = removePartialFile;
-    sigemptyset(&action.sa_mask);
-    for (const int signal : kStopSignals) {
-        sigaction(signal, &action, nullptr);
-    }
+    return -1;
 }
 
-void releasePartialFile() {
+void releasePartialFile(int slot) {
+    if (slot < 0) {
+        return;
+    }
+    partialFiles[static_cast<std::size_t>(slot)][0] = '\0';
+    for (const auto& file : partialFiles) {
+        if (file[0] != '\0') {
+            return;
+        }
+    }
     for (const int signal : kStopSignals) {
         std::signal(signal, SIG_DFL);
     }
-    partialFile[0] = '\0';
 }
 
 // The permissions of a new file under the current umask, or those of the file replaced.
@@ -111,7 +127,7 @@ AtomicFile::AtomicFile(std::string path) : path_(std::move(path)) {
     fd_ = mkostemp(temporary_.data(), O_CLOEXEC);
     const int error = errno;
     if (fd_ >= 0) {
-        guardPartialFile(temporary_);
+        slot_ = guardPartialFile(temporary_);
     }
     sigprocmask(SIG_SETMASK, &previous, nullptr);
     if (fd_ < 0) {
@@ -123,7 +139,7 @@ AtomicFile::~AtomicFile() {
     if (fd_ >= 0) {
         close(fd_);
         unlink(temporary_.c_str());
-        releasePartialFile();
+        releasePartialFile(slot_);
     }
 }
 
@@ -136,10 +152,10 @@ void AtomicFile::commit() {
     if (!written || !closed || rename(temporary_.c_str(), path_.c_str()) != 0) {
         const int failure = !written ? error : errno;
         unlink(temporary_.c_str());
-        releasePartialFile();
+        releasePartialFile(slot_);
         throw CommandError(systemProblem("cannot write", path_, failure));
     }
-    releasePartialFile();
+    releasePartialFile(slot_);
 }
 
 } // namespace classifier::cli

@@ -68,6 +68,7 @@ private:
     std::string path_;
     std::string temporary_;
     int fd_ = -1;
+    int slot_ = -1; // of the guard that removes the partial file on a stop signal
 };
 
 // "cannot write F: No space left on device"

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <unistd.h>
+#include <vector>
 
 #ifndef SOIL_CLASSIFY_VERSION
 #define SOIL_CLASSIFY_VERSION "unknown"
@@ -64,11 +65,15 @@ private:
     int fd_;
 };
 
-// Reads, classifies and writes the sheet; true when every row was classified.
+// Reads, classifies and writes the sheet; true when every row was classified. With a chart
+// asked for, every classified sample is added to `samples`.
 bool classifySheet(const Options& options, Language language, const InputFile& input,
-                   int standardInput, Output& output) {
+                   int standardInput, Output& output, std::vector<ChartSample>& samples) {
     const std::unique_ptr<SheetClassifier> sheet =
         SheetClassifier::create(options.method, language, options.explain);
+    if (options.chart) {
+        sheet->keepChartSamples();
+    }
     const std::unique_ptr<RowWriter> writer = RowWriter::create(options.format, output);
     bool headerRead = false;
     bool allClassified = true;
@@ -83,6 +88,9 @@ bool classifySheet(const Options& options, Language language, const InputFile& i
         }
         allClassified = sheet->classify(row) && allClassified;
         writer->row(row, sheet->texts());
+        if (sheet->chartSample()) {
+            samples.push_back(*sheet->chartSample());
+        }
     });
     try {
         input.readInto(*reader, standardInput);
@@ -97,22 +105,41 @@ bool classifySheet(const Options& options, Language language, const InputFile& i
     return allClassified;
 }
 
+// The chart of every classified sample, written whole or not at all.
+void writeChart(AtomicFile& file, const std::string& path, Method method,
+                std::vector<ChartSample> samples, Language language) {
+    const Chart chart = method == Method::Unified ? unifiedChart(std::move(samples))
+                                                  : aashtoChart(std::move(samples));
+    Output output(file.fd(), path);
+    output.put(chartSvg(chart, language));
+    output.flush();
+    file.commit();
+}
+
 int classify(const Options& options, const Environment& environment, int standardInput,
              int standardOutput) {
-    if (options.chart) {
-        throw CommandError("--chart: not available in this build");
-    }
     const Language language = options.language.value_or(languageOf(environment));
     const InputFile input(options.input);
+    // Made before any row is read, so that a chart that cannot be written stops the command
+    // before it writes anything.
+    std::optional<AtomicFile> chart;
+    if (options.chart) {
+        chart.emplace(*options.chart);
+    }
+    std::vector<ChartSample> samples;
+    bool allClassified = false;
     if (!options.output || *options.output == "-") {
         Output output(standardOutput, "standard output");
-        return classifySheet(options, language, input, standardInput, output) ? kAllClassified
-                                                                              : kSomeRowsRefused;
+        allClassified = classifySheet(options, language, input, standardInput, output, samples);
+    } else {
+        AtomicFile file(*options.output);
+        Output output(file.fd(), *options.output);
+        allClassified = classifySheet(options, language, input, standardInput, output, samples);
+        file.commit();
     }
-    AtomicFile file(*options.output);
-    Output output(file.fd(), *options.output);
-    const bool allClassified = classifySheet(options, language, input, standardInput, output);
-    file.commit();
+    if (chart) {
+        writeChart(*chart, *options.chart, options.method, std::move(samples), language);
+    }
     return allClassified ? kAllClassified : kSomeRowsRefused;
 }
 

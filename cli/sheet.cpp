@@ -101,6 +101,9 @@ private:
         if (explain_) {
             setExplanation(explainUnified(*result, language_, kDecimalPoint));
         }
+        if (keepSamples_) {
+            sample_ = unifiedChartSample(*result);
+        }
     }
 
     std::string symbol_;
@@ -154,6 +157,9 @@ private:
         texts_[4] = notes(*result);
         if (explain_) {
             setExplanation(explainAashto(*result, language_, kDecimalPoint));
+        }
+        if (keepSamples_) {
+            sample_ = aashtoChartSample(*result);
         }
     }
 
@@ -220,6 +226,7 @@ void SheetClassifier::setDelimiter(char delimiter) {
 bool SheetClassifier::classify(Row row) {
     std::fill(texts_.begin(), texts_.end(), std::string_view());
     errors_.clear();
+    sample_.reset();
     if (row.size() != width_) {
         errors_.addFieldCount(row.size(), width_);
     } else {

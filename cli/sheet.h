@@ -4,11 +4,13 @@
 #include "csv_reader.h"
 #include "row_check.h"
 
+#include "core/chart.h"
 #include "core/controls.h"
 #include "core/language.h"
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -43,6 +45,9 @@ public:
     bool classify(Row row);
     // The result texts of the last row, in the order of resultNames().
     std::span<const std::string_view> texts() const { return texts_; }
+    // Where the last row stands on the method's chart; kept only once asked for.
+    void keepChartSamples() { keepSamples_ = true; }
+    const std::optional<ChartSample>& chartSample() const { return sample_; }
 
 protected:
     SheetClassifier(std::span<const InputColumn> inputs, std::vector<std::string_view> names,
@@ -56,6 +61,8 @@ protected:
 
     Language language_;
     bool explain_;
+    bool keepSamples_ = false;
+    std::optional<ChartSample> sample_;
     NumberFormat format_;
     RowErrors errors_;
     std::span<const InputColumn> inputs_;

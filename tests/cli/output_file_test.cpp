@@ -52,6 +52,26 @@ TEST_F(OutputFile, ReplacesTheFileOnlyWhenComplete) {
     EXPECT_EQ(files(), 1u);
 }
 
+// Every classified sample is drawn, labelled by its symbol; a refused row is not.
+TEST_F(OutputFile, ChartDrawsEveryClassifiedSample) {
+    const std::string chart = (directory_ / "chart.svg").string();
+    const test::CommandResult result = runCommand(
+        {"unified", "--chart", chart, "--lang", "fa"},
+        "p200,p4,ll,pi,cc,cu\n60,90,30,7.3,,\n34,98,38,26,,\n3,60,0,0,2,8\n101,90,1,1,,\n");
+    EXPECT_EQ(result.status, 1);
+    std::ifstream file(chart);
+    const std::string svg{std::istreambuf_iterator<char>(file), {}};
+    std::size_t circles = 0;
+    for (auto at = svg.find("<circle"); at != std::string::npos; at = svg.find("<circle", at + 1)) {
+        ++circles;
+    }
+    EXPECT_EQ(circles, 2u); // the graded sand is named without LL and PI
+    EXPECT_NE(svg.find(">CL</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">SC</text>"), std::string::npos);
+    EXPECT_NE(svg.find("direction=\"rtl\""), std::string::npos);
+    EXPECT_TRUE(svg.ends_with("</svg>\n"));
+}
+
 TEST_F(OutputFile, IsLeftAsItWasWhenTheCommandFails) {
     writeTarget(kOldContent);
     const test::CommandResult result = runCommand({"aashto", "-o", target_}, kSheet);

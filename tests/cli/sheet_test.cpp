@@ -249,8 +249,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{
             {"unified", "--format", "xml"}, kSheet, "--format: xml not in {csv,json}" + kSeeHelp},
         RefusalCase{{"unified", "--chart"}, kSheet, "--chart: 1 required TEXT missing" + kSeeHelp},
-        RefusalCase{
-            {"unified", "--chart", "c.svg"}, kSheet, "--chart: not available in this build"},
+        RefusalCase{{"unified", "--chart", "/no/such/dir/c.svg"},
+                    kSheet,
+                    "cannot write /no/such/dir/c.svg: No such file or directory"},
         RefusalCase{{"aashto"}, kSheet, "the header has no column \"p40\""},
         RefusalCase{
             {"unified"}, "p200,P200,p4,ll,pi\n", "the column \"p200\" appears twice in the header"},
