@@ -1,13 +1,13 @@
 #include "classifier_form.h"
 
 #include "banner.h"
+#include "banner_label.h"
 #include "captions.h"
 #include "catalogue.h"
 #include "control_factory.h"
 #include "core/aashto.h"
 #include "core/unified.h"
 #include "form_controls.h"
-#include "link_label.h"
 #include "look.h"
 #include "panels.h"
 #include "qt_text.h"
@@ -155,8 +155,8 @@ void ClassifierForm::connectHandlers() {
         auto run = [this, handler = handler] { handler(*adapter_); };
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             connect(button, &QAbstractButton::clicked, this, run);
-        } else if (auto* link = qobject_cast<LinkLabel*>(widget)) {
-            connect(link, &LinkLabel::clicked, this, run);
+        } else if (auto* banner = qobject_cast<BannerLabel*>(widget)) {
+            connect(banner, &BannerLabel::clicked, this, run);
         }
     }
     for (const char* link : {"XPButton3", "XPButton4"}) {
