@@ -110,10 +110,33 @@ void ClassifierForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// The banner moves while the window can be seen, and the program sleeps while it is hidden or
+// minimised. The caption is the banner's whole state, so it goes on from where it stopped.
+void ClassifierForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        runBanner(isVisible() && !isMinimized());
+    }
+}
+
+void ClassifierForm::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    runBanner(false);
+}
+
 void ClassifierForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!std::exchange(placed_, true)) {
         centreOnScreen();
+    }
+    runBanner(!isMinimized());
+}
+
+void ClassifierForm::runBanner(bool run) {
+    if (run && !timer_->isActive()) {
+        timer_->start();
+    } else if (!run) {
+        timer_->stop();
     }
 }
 
@@ -166,7 +189,6 @@ void ClassifierForm::connectHandlers() {
     timer_->setObjectName("Timer1");
     timer_->setInterval(kBannerInterval);
     connect(timer_, &QTimer::timeout, this, [this] { rotateBanner(*adapter_); });
-    timer_->start();
 }
 
 void ClassifierForm::centreOnScreen() {

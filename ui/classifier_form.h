@@ -28,7 +28,9 @@ public:
     void endProgram();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -36,6 +38,7 @@ private:
     void orderFocus();
     void connectHandlers();
     void centreOnScreen();
+    void runBanner(bool run);
 
     QHash<QString, QWidget*> controls_;
     std::unique_ptr<FormControls> adapter_;

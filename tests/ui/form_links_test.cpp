@@ -93,6 +93,26 @@ private slots:
         QVERIFY(banner->rect().contains(banner->captionRect())); // still room for its caption
     }
 
+    void bannerRunsOnlyWhileTheWindowCanBeSeen() {
+        auto* timer = form->findChild<QTimer*>("Timer1");
+        form->hide();
+        QVERIFY(!timer->isActive());
+        form->show();
+        QVERIFY(timer->isActive());
+        form->setWindowState(Qt::WindowMinimized);
+        QVERIFY(!timer->isActive());
+        const QString stopped = caption();
+        QTest::qWait(250);
+        QCOMPARE(caption(), stopped);
+        form->setWindowState(Qt::WindowNoState);
+        QVERIFY(timer->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(caption() != stopped, 2000);
+        timer->stop();
+        QCOMPARE(caption(), rotated(stopped)); // on from where it stopped
+        ClassifierForm unseen;
+        QVERIFY(!unseen.findChild<QTimer*>("Timer1")->isActive());
+    }
+
     // The banner lays each caption out once and then only draws it: every step must look the way
     // a plain label with that caption looks in its place.
     void eachStepLooksLikeAPlainLabel() {
