@@ -80,15 +80,25 @@ ClassifierForm::ClassifierForm(QWidget* parent)
     setLayoutDirection(Qt::RightToLeft);
     setFont(look::font(9.75, false));
     setFixedSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
-    buildControls();
-    orderFocus();
-    connectHandlers();
+    timer_ = new QTimer(this);
+    timer_->setObjectName("Timer1");
+    timer_->setInterval(kBannerInterval);
+    connect(timer_, &QTimer::timeout, this, [this] { rotateBanner(*adapter_); });
+    buildControls(true);
+    if (QWidget* first = orderFocus()) {
+        first->setFocus();
+    }
 }
 
 ClassifierForm::~ClassifierForm() = default;
 
-QWidget* ClassifierForm::control(std::string_view name) const {
-    QWidget* widget = controls_.value(toQString(name));
+QWidget* ClassifierForm::control(std::string_view name) {
+    const QString key = toQString(name);
+    QWidget* widget = controls_.value(key);
+    if (!widget && !panelsBuilt_) {
+        buildControls(false);
+        widget = controls_.value(key);
+    }
     if (!widget) {
         qWarning("ClassifierForm has no control named %.*s", int(name.size()), name.data());
     }
@@ -140,26 +150,37 @@ void ClassifierForm::runBanner(bool run) {
     }
 }
 
-void ClassifierForm::buildControls() {
-    QWidget* panel = nullptr;
+// The window builds the controls that show at start; the panels' controls, hidden until a panel
+// command shows them, are built the first time any of them is needed. Either way the controls are
+// built bottom to top in the catalogue's order, in which those that show at start come first.
+void ClassifierForm::buildControls(bool shownAtStart) {
+    panelsBuilt_ = !shownAtStart;
+    QWidget* panel = controls_.value("XPPanel1");
+    std::vector<QWidget*> raised;
     for (const ControlRow& row : catalogue()) {
+        if (row.visibleAtStart != shownAtStart) {
+            continue;
+        }
         QWidget* widget = createControl(row, panel ? panel : this);
         panel = panel ? panel : widget; // the first row is XPPanel1, which holds the rest
         controls_.insert(widget->objectName(), widget);
-    }
-    // Boxes and buttons stand above the labels and frames that overlap them.
-    for (QWidget* widget : std::as_const(controls_)) {
+        connectHandler(widget);
         if (qobject_cast<QAbstractButton*>(widget) || widget->inherits("QLineEdit")) {
-            widget->raise();
+            raised.push_back(widget);
         }
     }
+    // Boxes and buttons stand above the labels and frames that overlap them.
+    for (QWidget* widget : raised) {
+        widget->raise();
+    }
+    orderFocus();
 }
 
-void ClassifierForm::orderFocus() {
+QWidget* ClassifierForm::orderFocus() {
     std::vector<std::pair<int, QWidget*>> chain;
     for (const ControlRow& row : catalogue()) {
-        QWidget* widget = control(row.name);
-        if (row.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus) {
+        QWidget* widget = controls_.value(toQString(row.name));
+        if (widget && row.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus) {
             chain.emplace_back(row.tabIndex, widget);
         }
     }
@@ -167,28 +188,26 @@ void ClassifierForm::orderFocus() {
     for (std::size_t i = 1; i < chain.size(); ++i) {
         setTabOrder(chain[i - 1].second, chain[i].second);
     }
-    if (!chain.empty()) {
-        chain.front().second->setFocus();
-    }
+    return chain.empty() ? nullptr : chain.front().second;
 }
 
-void ClassifierForm::connectHandlers() {
-    for (const auto& [name, handler] : kClickHandlers) {
-        QWidget* widget = control(name);
-        auto run = [this, handler = handler] { handler(*adapter_); };
-        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            connect(button, &QAbstractButton::clicked, this, run);
-        } else if (auto* banner = qobject_cast<BannerLabel*>(widget)) {
-            connect(banner, &BannerLabel::clicked, this, run);
+void ClassifierForm::connectHandler(QWidget* widget) {
+    const auto row =
+        std::find_if(std::begin(kClickHandlers), std::end(kClickHandlers),
+                     [&](const auto& entry) { return widget->objectName() == entry.first; });
+    if (row == std::end(kClickHandlers)) {
+        return;
+    }
+    const Handler handler = row->second;
+    auto run = [this, handler] { handler(*adapter_); };
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        connect(button, &QAbstractButton::clicked, this, run);
+        if (handler == openFirstAddress || handler == openSecondAddress) {
+            button->setCursor(Qt::PointingHandCursor);
         }
+    } else if (auto* banner = qobject_cast<BannerLabel*>(widget)) {
+        connect(banner, &BannerLabel::clicked, this, run);
     }
-    for (const char* link : {"XPButton3", "XPButton4"}) {
-        control(link)->setCursor(Qt::PointingHandCursor);
-    }
-    timer_ = new QTimer(this);
-    timer_->setObjectName("Timer1");
-    timer_->setInterval(kBannerInterval);
-    connect(timer_, &QTimer::timeout, this, [this] { rotateBanner(*adapter_); });
 }
 
 void ClassifierForm::centreOnScreen() {

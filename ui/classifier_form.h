@@ -21,7 +21,7 @@ public:
     ~ClassifierForm() override;
 
     // The control of that name, or null (with a warning) when the window has none.
-    QWidget* control(std::string_view name) const;
+    QWidget* control(std::string_view name);
     // The window as the commands see it.
     Controls& controls();
     // Stops the banner, closes the window and ends the application's event loop.
@@ -34,15 +34,17 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void buildControls();
-    void orderFocus();
-    void connectHandlers();
+    void buildControls(bool shownAtStart);
+    // Chains the focus in tab order through the controls built so far; returns the first.
+    QWidget* orderFocus();
+    void connectHandler(QWidget* widget);
     void centreOnScreen();
     void runBanner(bool run);
 
     QHash<QString, QWidget*> controls_;
     std::unique_ptr<FormControls> adapter_;
     QTimer* timer_ = nullptr;
+    bool panelsBuilt_ = false;
     bool placed_ = false;
 };
 
