@@ -12,6 +12,7 @@ namespace {
 // The banner shows 79 captions in turn (73 once its first six characters have scrolled out);
 // captions written from outside add a few more. Past this many the cache starts afresh.
 constexpr qsizetype kMostShapedCaptions = 128;
+constexpr qint64 kFrameMilliseconds = 16;
 
 } // namespace
 
@@ -29,8 +30,13 @@ void BannerLabel::setCaption(const QString& caption) {
     if (underMouse()) {
         pointAt(mouse_);
     }
-    // Painted now rather than on a posted update, which would wake the event loop once more.
-    repaint();
+    // A step of the banner is painted at once: a posted update would wake the event loop a second
+    // time. Captions written faster than a screen refreshes are painted together, later.
+    if (painted_.isValid() && painted_.elapsed() < kFrameMilliseconds) {
+        update();
+    } else {
+        repaint();
+    }
 }
 
 QSize BannerLabel::sizeHint() const {
@@ -84,6 +90,7 @@ const BannerLabel::Shaped& BannerLabel::shaped(const QString& caption) const {
 }
 
 void BannerLabel::paintEvent(QPaintEvent*) {
+    painted_.start();
     const Shaped& current = shaped(caption_);
     QPainter painter(this);
     painter.setFont(font());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QStaticText>
 #include <QWidget>
@@ -46,7 +47,8 @@ private:
 
     QString caption_;
     mutable QHash<QString, Shaped> shaped_;
-    QPoint mouse_; // where the mouse was last seen over the label
+    QPoint mouse_;          // where the mouse was last seen over the label
+    QElapsedTimer painted_; // since the label was last painted
     bool pressed_ = false;
 };
 
