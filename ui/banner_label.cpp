@@ -9,9 +9,10 @@
 namespace classifier {
 namespace {
 
-// The banner shows 79 captions in turn (73 once its first six characters have scrolled out);
-// captions written from outside add a few more. Past this many the cache starts afresh.
-constexpr qsizetype kMostShapedCaptions = 128;
+// The banner shows 79 captions of 79 characters in turn (73 once its first six characters have
+// scrolled out); captions written from outside may add more. Past this many characters in all,
+// the cache starts afresh.
+constexpr qsizetype kMostShapedCharacters = 128 * 79;
 constexpr qint64 kFrameMilliseconds = 16;
 
 } // namespace
@@ -21,7 +22,7 @@ BannerLabel::BannerLabel(QWidget* parent) : QWidget(parent) {
 }
 
 void BannerLabel::setCaption(const QString& caption) {
-    if (caption == caption_ && !caption.isNull()) {
+    if (caption == caption_) {
         return;
     }
     caption_ = caption;
@@ -63,6 +64,7 @@ void BannerLabel::pointAt(const QPoint& position) {
 void BannerLabel::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::LayoutDirectionChange) {
         shaped_.clear();
+        shapedCharacters_ = 0;
         makeRoom();
     }
     QWidget::changeEvent(event);
@@ -72,9 +74,11 @@ const BannerLabel::Shaped& BannerLabel::shaped(const QString& caption) const {
     if (const auto found = shaped_.constFind(caption); found != shaped_.cend()) {
         return *found;
     }
-    if (shaped_.size() >= kMostShapedCaptions) {
+    if (shapedCharacters_ + caption.size() > kMostShapedCharacters) {
         shaped_.clear();
+        shapedCharacters_ = 0;
     }
+    shapedCharacters_ += caption.size();
     // The box a plain label takes for the caption, and the caption centred in it the way a
     // plain label centres it.
     const QSize size =

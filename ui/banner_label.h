@@ -47,6 +47,7 @@ private:
 
     QString caption_;
     mutable QHash<QString, Shaped> shaped_;
+    mutable qsizetype shapedCharacters_ = 0;
     QPoint mouse_;          // where the mouse was last seen over the label
     QElapsedTimer painted_; // since the label was last painted
     bool pressed_ = false;
