@@ -9,7 +9,9 @@
 #include "process_memory.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QHash>
 #include <QIcon>
 #include <QLabel>
@@ -76,6 +78,33 @@ void printStage(const char* name, const Stage& stage) {
     std::printf("%s: cpu ms\t%ld\n", name, long(stage.cpuSeconds * 1000));
     std::printf("%s: rss kB\t%ld\n", name, stage.memory.rssKb);
     std::printf("%s: heap in use kB\t%ld\n", name, stage.memory.heapInUseKb);
+}
+
+// CPU seconds the X server showing this program (the Xvfb of $DISPLAY) has used, or -1 when
+// there is none.
+double xServerCpuSeconds() {
+    const QByteArray display = qgetenv("DISPLAY");
+    for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
+        QFile command("/proc/" + entry + "/cmdline");
+        if (display.isEmpty() || !command.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        const QList<QByteArray> words = command.readAll().split('\0');
+        if (!words.first().endsWith("Xvfb") || !words.contains(display)) {
+            continue;
+        }
+        QFile status("/proc/" + entry + "/stat");
+        if (!status.open(QIODevice::ReadOnly)) {
+            break;
+        }
+        const QByteArray line = status.readAll();
+        // After the command's name in parentheses: state, then 10 fields, then utime and stime.
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        return fields.size() > 12
+                   ? (fields[11].toDouble() + fields[12].toDouble()) / double(sysconf(_SC_CLK_TCK))
+                   : -1;
+    }
+    return -1;
 }
 
 // Who repainted how much while the program sat idle.
@@ -153,11 +182,17 @@ private:
 
     void startIdle(double seconds) {
         idleStarted_ = true;
+        const double serverStart = xServerCpuSeconds();
         const double cpuStart = processCpuSeconds();
-        QTimer::singleShot(int(seconds * 1000), this, [this, seconds, cpuStart] {
+        QTimer::singleShot(int(seconds * 1000), this, [this, seconds, cpuStart, serverStart] {
             const double cpu = processCpuSeconds() - cpuStart;
             std::printf("idle %.1f s cpu %.3f s = %.3f %% of one core\n", seconds, cpu,
                         100.0 * cpu / seconds);
+            if (serverStart >= 0) {
+                const double server = xServerCpuSeconds() - serverStart;
+                std::printf("X server cpu %.2f s = %.2f %% of one core\n", server,
+                            100.0 * server / seconds);
+            }
             for (auto it = tally_.events.cbegin(); it != tally_.events.cend(); ++it) {
                 std::printf("painted %-20s %7ld times %8lld pixels a time\n", qPrintable(it.key()),
                             it.value(), tally_.pixels.value(it.key()) / std::max(1L, it.value()));

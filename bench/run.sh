@@ -2,7 +2,7 @@
 # Builds the benchmarks and runs one of them:
 #   bench/run.sh startup [runs]     time to first paint and peak memory, under Xvfb (20 runs)
 #   bench/run.sh memory             memory and time at each stage of start-up, under Xvfb
-#   bench/run.sh idle [seconds]     CPU time of the idle window with its banner running (30 s)
+#   bench/run.sh idle [seconds]     CPU time of the idle window with its banner running (60 s)
 #   bench/run.sh classify [clicks]  click on each Calculate button to result, offscreen (10000)
 #   bench/run.sh cli [rows]         soil-classify: rows/s of each method, memory at 10M rows
 # BENCH_BUILD_DIR chooses the build directory (default: build).
@@ -30,7 +30,8 @@ if [ "$command" = cli ]; then
     exec "$bench/cli_throughput" "$build/cli/soil-classify" "${2:-1000000}"
 fi
 cmake --build "$build" --parallel 2 --target bench_bare_window bench_caption_window \
-      bench_ticker_window bench_form_window window_bench classify_latency >/dev/null
+      bench_timer_window bench_strip_window bench_ticker_window bench_form_window window_bench \
+      classify_latency >/dev/null
 
 echo "machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs), $(nproc) cores;" \
      "Qt $(pkg-config --modversion Qt6Core 2>/dev/null || echo '?');" \
@@ -52,7 +53,10 @@ windows=("$bench/bench_bare_window" "$bench/bench_caption_window" "$bench/bench_
 case "$command" in
 startup) on_xvfb "$bench/window_bench" startup "${2:-20}" "${windows[@]}" ;;
 memory) on_xvfb "$bench/window_bench" memory "${windows[@]}" ;;
-idle) on_xvfb "$bench/window_bench" idle "${2:-30}" "$bench/bench_ticker_window" "${windows[2]}" ;;
+idle)
+    on_xvfb "$bench/window_bench" idle "${2:-60}" "$bench/bench_timer_window" \
+        "$bench/bench_strip_window" "$bench/bench_ticker_window" "${windows[2]}"
+    ;;
 classify)
     QT_QPA_PLATFORM=offscreen "$bench/classify_latency" "${2:-10000}"
     ;;

@@ -1,6 +1,7 @@
 #include "classifier_form.h"
 
 #include "banner.h"
+#include "banner_label.h"
 #include "captions.h"
 #include "catalogue.h"
 #include "control_factory.h"
@@ -8,7 +9,6 @@
 #include "core/unified.h"
 #include "explained_results.h"
 #include "form_controls.h"
-#include "link_label.h"
 #include "look.h"
 #include "method_panels.h"
 #include "panels.h"
@@ -55,25 +55,23 @@ const std::pair<const char*, Handler> kClickHandlers[] = {
 
 constexpr int kBannerInterval = 100; // milliseconds
 
-// The window icon's 32-bit images up to 64 pixels, the sizes title bars and task switchers show.
-// Decoding all thirteen, and handing the window system the 128 and 256 pixel ones, costs a
-// noticeable share of start-up time and memory.
+// The window icon's images up to 64 pixels, the sizes title bars and task switchers show, from
+// the icon theme's PNG files (the same pictures as the icon's 32-bit images). Decoding the whole
+// icon file, and handing the window system its 128 and 256 pixel images, costs a noticeable
+// share of start-up time and memory.
 QIcon titleBarIcon() {
-    constexpr int kLargestShown = 64;
-    QImageReader reader(":/soil-classifier.ico");
     QIcon icon;
-    for (int i = reader.imageCount() - 1; i >= 0; --i) { // the 32-bit images come last
-        const QSize size = reader.jumpToImage(i) ? reader.size() : QSize();
-        if (size.isValid() && size.width() <= kLargestShown &&
-            !icon.availableSizes().contains(size)) {
-            icon.addPixmap(QPixmap::fromImage(reader.read()));
-        }
+    for (const int size : {16, 24, 32, 48, 64}) {
+        // Read as the PNG files they are: left to guess, Qt loads every image plugin it has.
+        QImageReader reader(QString(":/icons/%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
     return icon;
 }
 
 // Enter or Return in an input box presses the Calculate button of the box's panel.
-void connectEnterToCalculate(const ClassifierForm& form) {
+void connectEnterToCalculate(ClassifierForm& form) {
     for (const Method method : kMethods) {
         auto* calculate =
             qobject_cast<QAbstractButton*>(form.control(calculateButton(method).name));
@@ -98,17 +96,27 @@ ClassifierForm::ClassifierForm(QWidget* parent)
     setLayoutDirection(Qt::RightToLeft);
     setFont(look::font(9.75, false));
     setFixedSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
-    buildControls();
-    orderFocus();
-    connectHandlers();
+    timer_ = new QTimer(this);
+    timer_->setObjectName("Timer1");
+    timer_->setInterval(kBannerInterval);
+    connect(timer_, &QTimer::timeout, this, [this] { rotateBanner(*adapter_); });
+    buildControls(true);
+    if (QWidget* first = orderFocus()) {
+        first->setFocus();
+    }
     results_ = new ExplainedResults(*this);
     resultActions_ = new ResultActions(*this, *results_);
 }
 
 ClassifierForm::~ClassifierForm() = default;
 
-QWidget* ClassifierForm::control(std::string_view name) const {
-    QWidget* widget = controls_.value(toQString(name));
+QWidget* ClassifierForm::control(std::string_view name) {
+    const QString key = toQString(name);
+    QWidget* widget = controls_.value(key);
+    if (!widget && !panelsBuilt_) {
+        buildControls(false);
+        widget = controls_.value(key);
+    }
     if (!widget) {
         qWarning("ClassifierForm has no control named %.*s", int(name.size()), name.data());
     }
@@ -132,11 +140,26 @@ void ClassifierForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// The banner moves while the window can be seen, and the program sleeps while it is hidden or
+// minimised. The caption is the banner's whole state, so it goes on from where it stopped.
+void ClassifierForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        runBanner(isVisible() && !isMinimized());
+    }
+}
+
+void ClassifierForm::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    runBanner(false);
+}
+
 void ClassifierForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!std::exchange(placed_, true)) {
         centreOnScreen();
     }
+    runBanner(!isMinimized());
 }
 
 void ClassifierForm::contextMenuEvent(QContextMenuEvent* event) {
@@ -148,26 +171,49 @@ void ClassifierForm::contextMenuEvent(QContextMenuEvent* event) {
     QWidget::contextMenuEvent(event);
 }
 
-void ClassifierForm::buildControls() {
-    QWidget* panel = nullptr;
-    for (const ControlRow& row : catalogue()) {
-        QWidget* widget = createControl(row, panel ? panel : this);
-        panel = panel ? panel : widget; // the first row is XPPanel1, which holds the rest
-        controls_.insert(widget->objectName(), widget);
-    }
-    // Boxes and buttons stand above the labels and frames that overlap them.
-    for (QWidget* widget : std::as_const(controls_)) {
-        if (qobject_cast<QAbstractButton*>(widget) || widget->inherits("QLineEdit")) {
-            widget->raise();
-        }
+void ClassifierForm::runBanner(bool run) {
+    if (run && !timer_->isActive()) {
+        timer_->start();
+    } else if (!run) {
+        timer_->stop();
     }
 }
 
-void ClassifierForm::orderFocus() {
+// The window builds the controls that show at start; the panels' controls, hidden until a panel
+// command shows them, are built the first time any of them is needed. Either way the controls are
+// built bottom to top in the catalogue's order, in which those that show at start come first.
+void ClassifierForm::buildControls(bool shownAtStart) {
+    panelsBuilt_ = !shownAtStart;
+    QWidget* panel = controls_.value("XPPanel1");
+    std::vector<QWidget*> raised;
+    for (const ControlRow& row : catalogue()) {
+        if (visibleAtStart(row) != shownAtStart) {
+            continue;
+        }
+        QWidget* widget = createControl(row, panel ? panel : this);
+        panel = panel ? panel : widget; // the first row is XPPanel1, which holds the rest
+        controls_.insert(widget->objectName(), widget);
+        connectHandler(widget);
+        if (qobject_cast<QAbstractButton*>(widget) || widget->inherits("QLineEdit")) {
+            raised.push_back(widget);
+        }
+    }
+    // Boxes and buttons stand above the labels and frames that overlap them.
+    for (QWidget* widget : raised) {
+        widget->raise();
+    }
+    orderFocus();
+    if (panelsBuilt_ && resultActions_) {
+        connectEnterToCalculate(*this);
+        resultActions_->watchInputs();
+    }
+}
+
+QWidget* ClassifierForm::orderFocus() {
     std::vector<std::pair<int, QWidget*>> chain;
     for (const ControlRow& row : catalogue()) {
-        QWidget* widget = control(row.name);
-        if (row.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus) {
+        QWidget* widget = controls_.value(toQString(row.name));
+        if (widget && row.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus) {
             chain.emplace_back(row.tabIndex, widget);
         }
     }
@@ -175,30 +221,26 @@ void ClassifierForm::orderFocus() {
     for (std::size_t i = 1; i < chain.size(); ++i) {
         setTabOrder(chain[i - 1].second, chain[i].second);
     }
-    if (!chain.empty()) {
-        chain.front().second->setFocus();
-    }
+    return chain.empty() ? nullptr : chain.front().second;
 }
 
-void ClassifierForm::connectHandlers() {
-    for (const auto& [name, handler] : kClickHandlers) {
-        QWidget* widget = control(name);
-        auto run = [this, handler = handler] { handler(*adapter_); };
-        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            connect(button, &QAbstractButton::clicked, this, run);
-        } else if (auto* link = qobject_cast<LinkLabel*>(widget)) {
-            connect(link, &LinkLabel::clicked, this, run);
+void ClassifierForm::connectHandler(QWidget* widget) {
+    const auto row =
+        std::find_if(std::begin(kClickHandlers), std::end(kClickHandlers),
+                     [&](const auto& entry) { return widget->objectName() == entry.first; });
+    if (row == std::end(kClickHandlers)) {
+        return;
+    }
+    const Handler handler = row->second;
+    auto run = [this, handler] { handler(*adapter_); };
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        connect(button, &QAbstractButton::clicked, this, run);
+        if (handler == openFirstAddress || handler == openSecondAddress) {
+            button->setCursor(Qt::PointingHandCursor);
         }
+    } else if (auto* banner = qobject_cast<BannerLabel*>(widget)) {
+        connect(banner, &BannerLabel::clicked, this, run);
     }
-    connectEnterToCalculate(*this);
-    for (const char* link : {"XPButton3", "XPButton4"}) {
-        control(link)->setCursor(Qt::PointingHandCursor);
-    }
-    timer_ = new QTimer(this);
-    timer_->setObjectName("Timer1");
-    timer_->setInterval(kBannerInterval);
-    connect(timer_, &QTimer::timeout, this, [this] { rotateBanner(*adapter_); });
-    timer_->start();
 }
 
 void ClassifierForm::centreOnScreen() {

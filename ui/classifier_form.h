@@ -23,7 +23,9 @@ public:
     ~ClassifierForm() override;
 
     // The control of that name, or null (with a warning) when the window has none.
-    QWidget* control(std::string_view name) const;
+    QWidget* control(std::string_view name);
+    // False until something first needs a control of the panels, which are built then.
+    bool panelsBuilt() const { return panelsBuilt_; }
     // The window as the commands see it.
     Controls& controls();
     // The explained results of the method panels, and what the user can do with them.
@@ -33,21 +35,26 @@ public:
     void endProgram();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void buildControls();
-    void orderFocus();
-    void connectHandlers();
+    void buildControls(bool shownAtStart);
+    // Chains the focus in tab order through the controls built so far; returns the first.
+    QWidget* orderFocus();
+    void connectHandler(QWidget* widget);
     void centreOnScreen();
+    void runBanner(bool run);
 
     QHash<QString, QWidget*> controls_;
     std::unique_ptr<FormControls> adapter_;
     ExplainedResults* results_ = nullptr;
     ResultActions* resultActions_ = nullptr;
     QTimer* timer_ = nullptr;
+    bool panelsBuilt_ = false;
     bool placed_ = false;
 };
 

@@ -1,8 +1,8 @@
 #include "control_factory.h"
 
+#include "banner_label.h"
 #include "caption_label.h"
 #include "command_button.h"
-#include "link_label.h"
 #include "look.h"
 #include "outline.h"
 #include "qt_text.h"
@@ -74,15 +74,28 @@ protected:
     }
 };
 
+// The banner paints the panel's colour under its caption itself, so that each of its steps
+// repaints the banner alone and not the panel and the frame beneath it as well.
+QWidget* createBanner(const ControlRow& row, QWidget* parent) {
+    auto* banner = new BannerLabel(parent);
+    QPalette palette = banner->palette();
+    palette.setColor(QPalette::WindowText, look::textColourFor(row.style));
+    palette.setColor(QPalette::Window, oleColour(look::kPeach));
+    banner->setPalette(palette);
+    banner->setAutoFillBackground(true);
+    return banner;
+}
+
 QWidget* createLabel(const ControlRow& row, QWidget* parent) {
-    QLabel* label = row.style == Style::Banner ? new LinkLabel(parent) : new CaptionLabel(parent);
+    if (row.style == Style::Banner) {
+        return createBanner(row, parent);
+    }
+    auto* label = new CaptionLabel(parent);
     label->setAlignment(look::alignmentFor(row.align) | Qt::AlignTop);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, look::textColourFor(row.style));
     label->setPalette(palette);
-    if (row.style != Style::Banner) {
-        label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
 }
 
@@ -140,7 +153,7 @@ QRect fittedPlace(const ControlRow& row, QWidget* widget) {
 } // namespace
 
 void setControlText(QWidget* widget, const QString& text) {
-    if (auto* banner = qobject_cast<LinkLabel*>(widget)) {
+    if (auto* banner = qobject_cast<BannerLabel*>(widget)) {
         banner->setCaption(text);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(text);

@@ -56,6 +56,9 @@ std::vector<CaptionedText> ExplainedResults::inputs(Method method) const {
 }
 
 std::optional<Method> ExplainedResults::shownPanel() const {
+    if (!form_.panelsBuilt()) {
+        return std::nullopt;
+    }
     for (const Method method : kMethods) {
         if (!form_.control(calculateButton(method).name)->isHidden()) {
             return method;

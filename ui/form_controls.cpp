@@ -1,6 +1,7 @@
 #include "form_controls.h"
 
 #include "app_config.h"
+#include "banner_label.h"
 #include "classifier_form.h"
 #include "control_factory.h"
 #include "explained_results.h"
@@ -42,6 +43,9 @@ std::string FormControls::text(std::string_view control) const {
     }
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         return toStdString(label->text());
+    }
+    if (auto* banner = qobject_cast<BannerLabel*>(widget)) {
+        return toStdString(banner->caption());
     }
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         return toStdString(button->text());

@@ -29,12 +29,15 @@ ResultActions::ResultActions(ClassifierForm& form, ExplainedResults& results)
     connect(copy, &QShortcut::activated, this, [this] { this->copy(false); });
     auto* copyExplained = new QShortcut(kCopyExplainedKeys, &form);
     connect(copyExplained, &QShortcut::activated, this, [this] { this->copy(true); });
+    connect(&results, &ExplainedResults::recorded, this, &ResultActions::follow);
+}
+
+void ResultActions::watchInputs() {
     for (const Method method : kMethods) {
         for (const ControlRow* input : inputBoxes(method)) {
-            form.control(input->name)->installEventFilter(this);
+            form_.control(input->name)->installEventFilter(this);
         }
     }
-    connect(&results, &ExplainedResults::recorded, this, &ResultActions::follow);
 }
 
 // An input box copies its selected text itself; without a selection, Ctrl+C copies the result.

@@ -21,6 +21,8 @@ class ResultActions : public QObject {
 public:
     ResultActions(ClassifierForm& form, ExplainedResults& results);
 
+    // Lets Ctrl+C in an input box without a selection copy the result; once the panels exist.
+    void watchInputs();
     // The context menu of the panel that shows, when the point (in the window) lies on it.
     // Null when no method panel shows there.
     QMenu* menuAt(const QPoint& point);

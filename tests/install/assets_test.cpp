@@ -166,6 +166,22 @@ TEST_F(IconFile, PaletteImagesMatchTheTrueColourImages) {
     }
 }
 
+// The window's title bar shows the theme's PNG files: they are the icon's 32-bit images.
+TEST_F(IconFile, ThemePicturesAreTheTrueColourImages) {
+    QImageReader reader(assets + "/soil-classifier.ico");
+    for (int i = 5; i < 13; ++i) {
+        ASSERT_TRUE(reader.jumpToImage(i));
+        const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+        const QString theme =
+            QString("%1/icons/hicolor/%2x%2/apps/org.example.SoilClassifier.png").arg(assets);
+        if (QFile::exists(theme.arg(image.width()))) {
+            EXPECT_EQ(QImage(theme.arg(image.width())).convertToFormat(QImage::Format_ARGB32),
+                      image)
+                << "size " << image.width();
+        }
+    }
+}
+
 struct Picture {
     const char* file;
     const char* format;

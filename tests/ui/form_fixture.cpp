@@ -38,8 +38,8 @@ void click(classifier::ClassifierForm& form, const char* name) {
 }
 
 void showStill(classifier::ClassifierForm& form) {
-    form.findChild<QTimer*>("Timer1")->stop();
     form.show();
+    form.findChild<QTimer*>("Timer1")->stop();
     if (!QTest::qWaitForWindowExposed(&form)) {
         qFatal("the form was not shown");
     }

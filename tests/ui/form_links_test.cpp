@@ -1,10 +1,11 @@
 // The banner on the real window, and the controls that open web addresses.
 #include "app_config.h"
 #include "banner.h"
+#include "banner_label.h"
+#include "caption_label.h"
 #include "form_fixture.h"
 
 #include <QDesktopServices>
-#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -27,6 +28,9 @@ class FormLinksTest : public QObject {
     Browser browser;
 
     QString caption() { return text(*form, "LAnimation"); }
+    QString rotated(const QString& banner) {
+        return QString::fromStdString(classifier::rotatedBanner(banner.toStdString()));
+    }
 
 private slots:
     void initTestCase() {
@@ -65,6 +69,11 @@ private slots:
             click(*form, "LAnimation");
         }
         QCOMPARE(browser.opened.size(), 3);
+        auto* banner = qobject_cast<classifier::BannerLabel*>(control(*form, "LAnimation"));
+        QVERIFY(banner->width() > banner->captionRect().width() + 2);
+        QTest::mouseClick(banner, Qt::LeftButton, {},
+                          banner->captionRect().topRight() + QPoint(2, 4));
+        QCOMPARE(browser.opened.size(), 3); // beside the caption is not on it
     }
 
     void timerDrivesTheBanner() {
@@ -76,12 +85,56 @@ private slots:
         // Whatever number of ticks went by, the caption is the start caption moved on by them.
         QString expected = start;
         for (int ticks = 1; ticks < 100 && expected != caption(); ++ticks) {
-            expected = QString::fromStdString(classifier::rotatedBanner(expected.toStdString()));
+            expected = rotated(expected);
         }
         QCOMPARE(caption(), expected);
-        auto* banner = qobject_cast<QLabel*>(control(*form, "LAnimation"));
+        auto* banner = qobject_cast<classifier::BannerLabel*>(control(*form, "LAnimation"));
         QCOMPARE(banner->pos(), QPoint(88, 592));
-        QCOMPARE(banner->size(), banner->sizeHint()); // still fits its caption
+        QVERIFY(banner->rect().contains(banner->captionRect())); // still room for its caption
+    }
+
+    void bannerRunsOnlyWhileTheWindowCanBeSeen() {
+        auto* timer = form->findChild<QTimer*>("Timer1");
+        form->hide();
+        QVERIFY(!timer->isActive());
+        form->show();
+        QVERIFY(timer->isActive());
+        form->setWindowState(Qt::WindowMinimized);
+        QVERIFY(!timer->isActive());
+        const QString stopped = caption();
+        QTest::qWait(250);
+        QCOMPARE(caption(), stopped);
+        form->setWindowState(Qt::WindowNoState);
+        QVERIFY(timer->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(caption() != stopped, 2000);
+        timer->stop();
+        QCOMPARE(caption(), rotated(stopped)); // on from where it stopped
+        ClassifierForm unseen;
+        QVERIFY(!unseen.findChild<QTimer*>("Timer1")->isActive());
+    }
+
+    // The banner lays each caption out once and then only draws it: every step must look the way
+    // a plain label with that caption looks in its place.
+    void eachStepLooksLikeAPlainLabel() {
+        auto* banner = qobject_cast<classifier::BannerLabel*>(control(*form, "LAnimation"));
+        classifier::CaptionLabel plain(banner->parentWidget());
+        plain.setFont(banner->font());
+        plain.setPalette(banner->palette());
+        plain.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        plain.move(banner->pos());
+        const QRect strip(banner->pos(), QSize(banner->width() + 40, banner->height()));
+        for (int step = 0; step < 80; ++step) {
+            plain.setText(caption());
+            plain.resize(plain.sizeHint());
+            plain.hide();
+            banner->show();
+            const QImage drawn = form->grab(strip).toImage();
+            banner->hide();
+            plain.show();
+            QCOMPARE(drawn, form->grab(strip).toImage());
+            QCOMPARE(banner->captionRect().size(), plain.size());
+            classifier::rotateBanner(form->controls());
+        }
     }
 };
 

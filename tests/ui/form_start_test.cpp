@@ -45,6 +45,8 @@ private slots:
         const QPoint screenCentre = form->screen()->availableGeometry().center();
         QVERIFY((form->frameGeometry().center() - screenCentre).manhattanLength() <= 2);
         QVERIFY(!form->windowIcon().isNull());
+        QVERIFY(!form->windowIcon().pixmap(16).toImage().isNull());
+        QCOMPARE(form->windowIcon().pixmap(64).size(), QSize(64, 64));
         auto* timer = form->findChild<QTimer*>("Timer1");
         QVERIFY(timer);
         QCOMPARE(timer->interval(), 100);
