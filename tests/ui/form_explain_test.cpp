@@ -66,6 +66,13 @@ private slots:
     }
     void cleanup() { delete form; }
 
+    // The reasons, copies and menu wait for the panels; they do not build them at start.
+    void startBuildsNoPanel() {
+        QTest::keyClick(form, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(!rightClickPanel());
+        QVERIFY(!form->panelsBuilt());
+    }
+
     void resultBoxesExplainTheLastCalculation() {
         click(*form, "KewlButtons1");
         QVERIFY(control(*form, "Text5")->toolTip().isEmpty());
