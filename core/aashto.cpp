@@ -142,6 +142,14 @@ std::vector<const AashtoRowTest*> AashtoResult::closestRows() const {
     return closest;
 }
 
+Comparison coarseTest(const AashtoSample& sample) {
+    return compare(Quantity::F200, sample.f200, Relation::LessOrEqual, 35);
+}
+
+Comparison negativeIndexTest(double groupIndex) {
+    return compare(Quantity::GroupIndex, groupIndex, Relation::Less, 0);
+}
+
 double groupIndex(const AashtoSample& s) {
     const double a = s.f200 - 35;
     const double b = ((s.liquidLimit - 40) * 0.005 + 0.2) * a;
@@ -158,7 +166,7 @@ std::optional<AashtoResult> classifyAashto(const AashtoSample& sample) {
         index = 0.0;
     }
     // Built where it is returned: the row tests are most of a result.
-    std::optional<AashtoResult> result = AashtoResult{sample, sample.f200 <= 35, index, {}};
+    std::optional<AashtoResult> result = AashtoResult{sample, coarseTest(sample).holds, index, {}};
     const std::span<const AashtoGroup> rows = result->coarse ? coarseGroups() : fineGroups();
     for (const AashtoGroup& row : rows) {
         test(result->rows.emplace_back(), row, sample);

@@ -21,6 +21,11 @@ struct AashtoSample {
     double plasticityIndex = 0; // PI
 };
 
+// F200 ≤ 35: the sample is coarse-grained and meets the coarse rows, else the fine ones.
+Comparison coarseTest(const AashtoSample& sample);
+// GI < 0: the index is shown as 0, with the negative-index note.
+Comparison negativeIndexTest(double groupIndex);
+
 // One condition of a group row: a quantity of the sample, compared with a number or with PI.
 struct Condition {
     Quantity quantity = Quantity::F200;
@@ -69,7 +74,7 @@ struct AashtoResult {
     // overwrites what an earlier one wrote.
     InlineVector<AashtoRowTest, 7> rows;
 
-    bool negativeIndex() const { return groupIndex < 0; }
+    bool negativeIndex() const { return negativeIndexTest(groupIndex).holds; }
     // The group index as the window ends up showing it: 0 when negative or set by a row.
     double shownIndex() const;
     bool zeroIndexNote() const;

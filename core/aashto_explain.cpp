@@ -2,6 +2,7 @@
 #include "aashto.h"
 #include "number_text.h"
 #include "path_text.h"
+#include "soil_words.h"
 
 #include <utility>
 
@@ -11,8 +12,6 @@ namespace {
 constexpr Wording kGroupIndex = {"نشانه گروه ", "group index "};
 constexpr Wording kShownAsZero = {"منفی است و صفر نشان داده می\u200Cشود", "negative, shown as 0"};
 constexpr Wording kShownAsItIs = {"همان\u200Cطور که هست نشان داده می\u200Cشود", "shown as it is"};
-constexpr Wording kCoarseGrained = {"درشت\u200Cدانه", "coarse-grained"};
-constexpr Wording kFineGrained = {"ریزدانه", "fine-grained"};
 constexpr Wording kPassed = {"قبول", "passed"};
 constexpr Wording kFailed = {"رد", "failed"};
 constexpr Wording kWritesZero = {"نشانه گروه صفر نوشته می\u200Cشود",
@@ -97,16 +96,15 @@ std::vector<std::string> explainAashto(const AashtoResult& result, Language lang
     std::vector<std::string> lines;
     lines.push_back(StepWriter(language, format).words(kGroupIndex).symbols(kFormula).take());
     lines.push_back(StepWriter(language, format).symbols(workedFormula(result, format)).take());
-    const Comparison negative = compare(Quantity::GroupIndex, result.groupIndex, Relation::Less, 0);
+    const Comparison negative = negativeIndexTest(result.groupIndex);
     lines.push_back(StepWriter(language, format)
                         .comparisons({&negative, 1}, kComma)
                         .verdict(negative.holds ? kShownAsZero : kShownAsItIs)
                         .take());
-    const Comparison coarse =
-        compare(Quantity::F200, result.sample.f200, Relation::LessOrEqual, 35);
+    const Comparison coarse = coarseTest(result.sample);
     lines.push_back(StepWriter(language, format)
                         .comparisons({&coarse, 1}, kComma)
-                        .verdict(coarse.holds ? kCoarseGrained : kFineGrained)
+                        .verdict(coarse.holds ? words::kCoarseGrained : words::kFineGrained)
                         .take());
     for (const AashtoRowTest& row : result.rows) {
         lines.push_back(rowText(row, language, format));

@@ -8,13 +8,14 @@ using geometry::HalfPlane;
 
 namespace {
 
-// The A-line, PI = 0.73 (LL − 20); on it counts as above it.
-constexpr HalfPlane kAbove = {0.73, -1, 0.73 * 20};
-constexpr HalfPlane kBelow = {-0.73, 1, -0.73 * 20};
-constexpr HalfPlane kLowLimit = {1, 0, 50}; // LL ≤ 50
-constexpr HalfPlane kHighLimit = {-1, 0, -50};
-constexpr HalfPlane kPlastic = {0, -1, -7}; // PI ≥ 7, the clay side of PI > 7
-constexpr HalfPlane kLowPlastic = {0, 1, 7};
+// The A-line; on it counts as above it.
+constexpr HalfPlane kAbove = {kALineSlope, -1, kALineSlope* kALineStart};
+constexpr HalfPlane kBelow = {-kALineSlope, 1, -kALineSlope* kALineStart};
+constexpr HalfPlane kLowLimit = {1, 0, kHighLiquidLimit}; // LL ≤ 50
+constexpr HalfPlane kHighLimit = {-1, 0, -kHighLiquidLimit};
+// PI ≥ 7, the clay side of PI > 7 for a coarse soil's fines.
+constexpr HalfPlane kPlastic = {0, -1, -kClayeyFinesPlasticity};
+constexpr HalfPlane kLowPlastic = {0, 1, kClayeyFinesPlasticity};
 
 constexpr std::uint32_t kClayLow = 0xD6EAF8, kClayHigh = 0xAED6F1;
 constexpr std::uint32_t kSiltLow = 0xFDEBD0, kSiltHigh = 0xF8C471;
@@ -40,10 +41,13 @@ void addZones(Chart& chart, ChartLayer focus) {
 
 void addLines(Chart& chart) {
     const double far = geometry::kChartLimit * 2;
-    addLine(chart, {20, 0}, {far, 0.73 * (far - 20)}, false, {"خط A", "A-line"});
+    addLine(chart, {kALineStart, 0}, {far, kALineSlope * (far - kALineStart)}, false,
+            {"خط A", "A-line"});
     addLine(chart, {8, 0}, {far, 0.9 * (far - 8)}, true, {"خط U", "U-line"});
-    addLine(chart, {50, chart.y.low}, {50, chart.y.high}, false, {"LL = 50", "LL = 50"});
-    addLine(chart, {20 + 7 / 0.73, 7}, {far, 7}, true, {"PI = 7", "PI = 7"});
+    addLine(chart, {kHighLiquidLimit, chart.y.low}, {kHighLiquidLimit, chart.y.high}, false,
+            {"LL = 50", "LL = 50"});
+    addLine(chart, {kALineStart + kClayeyFinesPlasticity / kALineSlope, kClayeyFinesPlasticity},
+            {far, kClayeyFinesPlasticity}, true, {"PI = 7", "PI = 7"});
 }
 
 } // namespace

@@ -26,7 +26,7 @@ char decide(UnifiedResult& result, V verdict, InlineVector<Comparison, 2> compar
 // On or above the A-line of the plasticity chart; below LL 20 every PI is above it.
 Comparison aLine(const UnifiedSample& s) {
     return compare(Quantity::PlasticityIndex, s.plasticityIndex, Relation::GreaterOrEqual,
-                   0.73 * (s.liquidLimit - 20), Bound::ALine);
+                   kALineSlope * (s.liquidLimit - kALineStart), Bound::ALine);
 }
 
 // Well graded: Cc from 1 up to (not including) 3, and Cu at least 6 for sand, 4 for gravel.
@@ -39,7 +39,8 @@ char grading(UnifiedResult& result, const UnifiedSample& s, bool sandy) {
 void fineGrained(UnifiedResult& result, const UnifiedSample& s) {
     const Comparison clay = aLine(s);
     result.symbol.type = decide(result, clay.holds ? V::Clay : V::Silt, {clay});
-    const Comparison high = compare(Quantity::LiquidLimit, s.liquidLimit, Relation::Greater, 50);
+    const Comparison high =
+        compare(Quantity::LiquidLimit, s.liquidLimit, Relation::Greater, kHighLiquidLimit);
     result.symbol.second =
         decide(result, high.holds ? V::HighPlasticity : V::LowPlasticity, {high});
 }
@@ -50,8 +51,8 @@ char coarseFines(UnifiedResult& result, const UnifiedSample& s) {
     if (!line.holds) {
         return decide(result, V::Silt, {line});
     }
-    const Comparison pi =
-        compare(Quantity::PlasticityIndex, s.plasticityIndex, Relation::Greater, 7);
+    const Comparison pi = compare(Quantity::PlasticityIndex, s.plasticityIndex, Relation::Greater,
+                                  kClayeyFinesPlasticity);
     return decide(result, pi.holds ? V::Clay : V::Silt, {line, pi});
 }
 

@@ -36,6 +36,13 @@ struct UnifiedSymbol {
 // The letter of a coarse-grained sample of which 50 % or less passes the No. 4 sieve.
 inline constexpr char kGravelLetter = 'G';
 
+// The rules' lines on the plasticity chart: the A-line PI = 0.73 (LL − 20), the liquid limit that
+// parts L from H, and the plasticity index a coarse soil's fines must pass to be clay.
+inline constexpr double kALineSlope = 0.73;
+inline constexpr double kALineStart = 20;
+inline constexpr double kHighLiquidLimit = 50;
+inline constexpr double kClayeyFinesPlasticity = 7;
+
 // The outcome of one decision of the Unified method.
 enum class UnifiedVerdict {
     CoarseGrained,

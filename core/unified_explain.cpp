@@ -1,5 +1,6 @@
 // The Unified decision path in words.
 #include "path_text.h"
+#include "soil_words.h"
 #include "unified.h"
 
 #include <array>
@@ -9,12 +10,12 @@ namespace {
 
 // Indexed by UnifiedVerdict.
 constexpr std::array<Wording, 13> kVerdicts = {{
-    {"درشت\u200Cدانه", "coarse-grained"},
-    {"ریزدانه", "fine-grained"},
-    {"ماسه", "sand"},
-    {"شن", "gravel"},
-    {"رس", "clay"},
-    {"لای", "silt"},
+    words::kCoarseGrained,
+    words::kFineGrained,
+    words::kSand,
+    words::kGravel,
+    words::kClay,
+    words::kSilt,
     {"خاصیت خمیری کم", "low plasticity"},
     {"خاصیت خمیری زیاد", "high plasticity"},
     {"ذرات ریز نام خاک را تعیین می\u200Cکنند", "the fines name the soil"},
@@ -24,10 +25,6 @@ constexpr std::array<Wording, 13> kVerdicts = {{
     {"خوب دانه\u200Cبندی\u200Cشده", "well graded"},
     {"بد دانه\u200Cبندی\u200Cشده", "poorly graded"},
 }};
-
-constexpr Wording kGravel = {"شن", "gravel"};
-constexpr Wording kSand = {"ماسه", "sand"};
-constexpr Wording kFines = {"ریزدانه", "fines"};
 
 std::string stepText(const UnifiedStep& step, Language language, const NumberFormat& format) {
     StepWriter writer(language, format);
@@ -44,9 +41,9 @@ std::string stepText(const UnifiedStep& step, Language language, const NumberFor
 std::string nameText(const UnifiedResult& result, Language language, const NumberFormat& format) {
     StepWriter writer(language, format);
     const std::array<std::pair<Wording, double>, 3> parts = {{
-        {kGravel, result.fractions.gravel},
-        {kSand, result.fractions.sand},
-        {kFines, result.fractions.fines},
+        {words::kGravel, result.fractions.gravel},
+        {words::kSand, result.fractions.sand},
+        {words::kFines, result.fractions.fines},
     }};
     for (std::size_t i = 0; i < parts.size(); ++i) {
         if (i > 0) {

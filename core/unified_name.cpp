@@ -1,5 +1,6 @@
 #include "unified_name.h"
 
+#include "soil_words.h"
 #include "unified.h"
 
 #include <cctype>
@@ -8,10 +9,10 @@
 namespace classifier {
 namespace {
 
-constexpr Wording kGravel = {"شن", "gravel"};
-constexpr Wording kSand = {"ماسه", "sand"};
-constexpr Wording kSilt = {"لای", "silt"};
-constexpr Wording kClay = {"رس", "clay"};
+using words::kClay;
+using words::kGravel;
+using words::kSand;
+using words::kSilt;
 constexpr Wording kWellGraded = {"خوب دانه\u200Cبندی\u200Cشده", "well-graded"};
 constexpr Wording kPoorlyGraded = {"بد دانه\u200Cبندی\u200Cشده", "poorly graded"};
 constexpr Wording kSilty = {"لای\u200Cدار", "silty"};
