@@ -2,7 +2,6 @@
 //   classify_latency [clicks]
 // Each click alternates between two samples, so every click writes a new result.
 #include "classifier_form.h"
-#include "core/controls.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -66,15 +65,22 @@ double milliseconds(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
+// A control by the name the window's design gives it.
+template <class Widget = QWidget>
+Widget* control(classifier::ClassifierForm& form, const char* name) {
+    form.panels();
+    return form.findChild<Widget*>(name);
+}
+
 void measure(classifier::ClassifierForm& form, const Command& command, int clicks) {
-    click(form.control(command.panelButton));
-    QWidget* calculate = form.control(command.calculateButton);
-    auto* result = qobject_cast<QLineEdit*>(form.control(command.resultBox));
+    click(control(form, command.panelButton));
+    QWidget* calculate = control(form, command.calculateButton);
+    auto* result = control<QLineEdit>(form, command.resultBox);
     std::vector<double> written, painted;
     for (int i = 0; i < clicks; ++i) {
         const Sample& sample = command.samples[i % 2];
         for (const auto& [box, text] : sample.inputs) {
-            form.controls().setText(box, text);
+            control<QLineEdit>(form, box)->setText(text);
         }
         QCoreApplication::processEvents(); // the edits are painted before the clock starts
         const Clock::time_point start = Clock::now();

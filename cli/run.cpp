@@ -5,6 +5,8 @@
 #include "row_writer.h"
 #include "sheet.h"
 
+#include "core/chart/svg.h"
+
 #include <array>
 #include <cerrno>
 #include <fcntl.h>

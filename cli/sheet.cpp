@@ -5,6 +5,7 @@
 #include "core/aashto.h"
 #include "core/number_text.h"
 #include "core/unified.h"
+#include "core/validation.h"
 
 #include <algorithm>
 
@@ -53,47 +54,20 @@ std::vector<std::string_view> withErrorColumns(std::vector<std::string_view> nam
     return names;
 }
 
-constexpr std::array<InputColumn, 6> kUnifiedInputs = {{
-    {"p200", Range::Percentage, false},
-    {"p4", Range::Percentage, false},
-    {"ll", Range::NotNegative, false},
-    {"pi", Range::NotNegative, false},
-    {"cc", Range::Any, true},
-    {"cu", Range::Any, true},
-}};
-
 class UnifiedSheet : public SheetClassifier {
 public:
     UnifiedSheet(Language language, bool explain)
-        : SheetClassifier(kUnifiedInputs, withErrorColumns({"symbol", "group_name"}, explain),
+        : SheetClassifier(unifiedFields(), withErrorColumns({"symbol", "group_name"}, explain),
                           language, explain) {}
 
 private:
-    enum Input { F200, P4, LL, PI, Cc, Cu };
-
     void classifyFields(Row row) override {
-        std::array<Reading, 6> readings;
-        for (std::size_t i = 0; i < readings.size(); ++i) {
-            readings[i] = read(row, i);
-            if (i < Cc && readings[i].problem != Problem::None) {
-                errors_.add(inputs_[i].name, readings[i].problem);
-            }
-        }
-        UnifiedSample sample;
-        sample.fines = readings[F200].value.value_or(100);
-        if (readings[F200].value && needsGradingTest(sample)) {
-            for (const std::size_t i : {Cc, Cu}) {
-                if (!readings[i].value) {
-                    errors_.addNeeded(inputs_[i].name, readings[i].problem);
-                }
-            }
-        }
-        if (!errors_.empty()) {
+        const Checked<UnifiedSample> checked = checkUnified(fieldTexts(row), format_);
+        if (!checked.sample()) {
+            errors_.add(checked.errors());
             return;
         }
-        sample = {*readings[F200].value, *readings[P4].value, *readings[LL].value,
-                  *readings[PI].value,   readings[Cc].value,  readings[Cu].value};
-        const std::optional<UnifiedResult> result = classifyUnified(sample);
+        const std::optional<UnifiedResult> result = classifyUnified(*checked.sample());
         symbol_ = result->symbol.compactText();
         name_ = result->name(language_);
         texts_[0] = symbol_;
@@ -110,18 +84,10 @@ private:
     std::string name_;
 };
 
-constexpr std::array<InputColumn, 5> kAashtoInputs = {{
-    {"p200", Range::Percentage, false},
-    {"p40", Range::Percentage, false},
-    {"p10", Range::Percentage, false},
-    {"ll", Range::Any, false},
-    {"pi", Range::Any, false},
-}};
-
 class AashtoSheet : public SheetClassifier {
 public:
     AashtoSheet(Language language, bool explain)
-        : SheetClassifier(kAashtoInputs,
+        : SheetClassifier(aashtoFields(),
                           withErrorColumns({"group", "material", "soil_type", "group_index",
                                             "group_index_note", "subgrade_rating"},
                                            explain),
@@ -129,23 +95,12 @@ public:
 
 private:
     void classifyFields(Row row) override {
-        std::array<double, 5> values{};
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            const Reading reading = read(row, i);
-            if (reading.problem != Problem::None) {
-                errors_.add(inputs_[i].name, reading.problem);
-            }
-            values[i] = reading.value.value_or(0);
-        }
-        if (!errors_.empty()) {
+        const Checked<AashtoSample> checked = checkAashto(fieldTexts(row), format_);
+        if (!checked.sample()) {
+            errors_.add(checked.errors());
             return;
         }
-        const std::optional<AashtoResult> result =
-            classifyAashto({values[0], values[1], values[2], values[3], values[4]});
-        if (!result) {
-            errors_.addGroupIndexOverflow();
-            return;
-        }
+        const std::optional<AashtoResult> result = classifyAashto(*checked.sample());
         if (const AashtoGroup* group = result->group()) {
             texts_[0] = group->compactLabel;
             texts_[1] = materialText(*group, language_);
@@ -192,29 +147,29 @@ std::unique_ptr<SheetClassifier> SheetClassifier::create(Method method, Language
     return std::make_unique<AashtoSheet>(language, explain);
 }
 
-SheetClassifier::SheetClassifier(std::span<const InputColumn> inputs,
+SheetClassifier::SheetClassifier(std::span<const FieldRule> fields,
                                  std::vector<std::string_view> names, Language language,
                                  bool explain)
     : language_(language), explain_(explain), format_(kDecimalPoint), errors_(language),
-      inputs_(inputs), texts_(names.size()), names_(std::move(names)) {}
+      texts_(names.size()), names_(std::move(names)), fields_(fields) {}
 
 void SheetClassifier::readHeader(Row header) {
     width_ = header.size();
-    for (std::size_t i = 0; i < inputs_.size(); ++i) {
-        const InputColumn& input = inputs_[i];
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const std::string_view name = columnName(fields_[i].field);
         columns_[i] = kMissing;
         for (std::size_t field = 0; field < header.size(); ++field) {
-            if (!sameName(header[field], input.name)) {
+            if (!sameName(header[field], name)) {
                 continue;
             }
             if (columns_[i] != kMissing) {
-                throw CommandError("the column \"" + std::string(input.name) +
+                throw CommandError("the column \"" + std::string(name) +
                                    "\" appears twice in the header");
             }
             columns_[i] = field;
         }
-        if (columns_[i] == kMissing && !input.optional) {
-            throw CommandError("the header has no column \"" + std::string(input.name) + "\"");
+        if (columns_[i] == kMissing && !fields_[i].optional) {
+            throw CommandError("the header has no column \"" + std::string(name) + "\"");
         }
     }
 }
@@ -240,12 +195,13 @@ bool SheetClassifier::classify(Row row) {
     return true;
 }
 
-Reading SheetClassifier::read(Row row, std::size_t input) const {
-    const std::size_t column = columns_[input];
-    if (column == kMissing) {
-        return {std::nullopt, Problem::NoColumn};
+const FieldTexts& SheetClassifier::fieldTexts(Row row) {
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        if (columns_[i] != kMissing) {
+            fieldTexts_.set(fields_[i].field, row[columns_[i]]);
+        }
     }
-    return readField(row[column], format_, inputs_[input].range);
+    return fieldTexts_;
 }
 
 void SheetClassifier::setExplanation(const std::vector<std::string>& steps) {

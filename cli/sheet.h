@@ -2,11 +2,12 @@
 
 #include "command_line.h"
 #include "csv_reader.h"
-#include "row_check.h"
+#include "row_errors.h"
 
-#include "core/chart.h"
-#include "core/controls.h"
+#include "core/chart/chart.h"
 #include "core/language.h"
+#include "core/number_format.h"
+#include "core/validation.h"
 
 #include <array>
 #include <memory>
@@ -17,13 +18,6 @@
 #include <vector>
 
 namespace classifier::cli {
-
-// A column that a method reads.
-struct InputColumn {
-    std::string_view name;
-    Range range;
-    bool optional; // may be missing from the header
-};
 
 // Classifies the rows of a sheet by one method: finds the columns it reads in the header, and
 // gives for each row the texts of the columns written after the input ones, the error last.
@@ -50,13 +44,14 @@ public:
     const std::optional<ChartSample>& chartSample() const { return sample_; }
 
 protected:
-    SheetClassifier(std::span<const InputColumn> inputs, std::vector<std::string_view> names,
+    SheetClassifier(std::span<const FieldRule> fields, std::vector<std::string_view> names,
                     Language language, bool explain);
 
     // Classifies a row with the header's number of fields; results go to texts_ from index 0.
     virtual void classifyFields(Row row) = 0;
 
-    Reading read(Row row, std::size_t input) const;
+    // The texts of the method's fields in the row.
+    const FieldTexts& fieldTexts(Row row);
     void setExplanation(const std::vector<std::string>& steps);
 
     Language language_;
@@ -65,12 +60,13 @@ protected:
     std::optional<ChartSample> sample_;
     NumberFormat format_;
     RowErrors errors_;
-    std::span<const InputColumn> inputs_;
     std::vector<std::string_view> texts_;
 
 private:
     std::vector<std::string_view> names_;
+    std::span<const FieldRule> fields_;
     std::array<std::size_t, 6> columns_{};
+    FieldTexts fieldTexts_;
     std::size_t width_ = 0;
     std::string explanation_;
 };

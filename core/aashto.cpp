@@ -1,29 +1,11 @@
 #include "aashto.h"
 
-#include "input_check.h"
-#include "messages.h"
-#include "number_text.h"
-
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <span>
 
 namespace classifier {
 namespace {
-
-const std::array<RangeRule, 3> kAashtoRanges = {{
-    {"E3", 0.0, 100.0},
-    {"e4", 0.0, 100.0},
-    {"e5", 0.0, 100.0},
-}};
-
-constexpr std::string_view kCoarseText = "درشت دانه ";
-constexpr std::string_view kFineText = "ريز دانه ";
-
-// What the group boxes show before any sample has been named.
-const std::string kNoMaterial(32, '-');
-const std::string kNoGroup(23, '-');
 
 // Residues of rounding below this magnitude are an index of exactly zero.
 constexpr double kZeroIndexTolerance = 1e-9;
@@ -32,12 +14,12 @@ using Q = Quantity;
 
 double valueOf(Quantity quantity, const AashtoSample& s) {
     switch (quantity) {
-    case Q::F200:
-        return s.f200;
-    case Q::P40:
-        return s.p40;
-    case Q::P10:
-        return s.p10;
+    case Q::Fines:
+        return s.fines;
+    case Q::PassingNo40:
+        return s.passingNo40;
+    case Q::PassingNo10:
+        return s.passingNo10;
     case Q::LiquidLimit:
         return s.liquidLimit;
     case Q::PlasticityIndex:
@@ -56,33 +38,6 @@ void test(AashtoRowTest& result, const AashtoGroup& group, const AashtoSample& s
         result.comparisons.push_back(
             compare(c.quantity, valueOf(c.quantity, s), c.relation, bound, c.boundKind));
     }
-}
-
-void applyRow(Controls& window, const AashtoGroup& row) {
-    window.setText("Text9", row.material.window);
-    window.setText("Text8", row.label);
-    if (row.writesZeroIndex) {
-        window.setText("Text11", "0");
-    }
-}
-
-void apply(Controls& window, const AashtoResult& result) {
-    window.setText("Text11", formatNumber(result.groupIndex, window.numberFormat()));
-    if (result.negativeIndex()) {
-        window.setText("Text11", "0");
-    }
-    window.setVisible("Label21", result.negativeIndex());
-    window.setText("Text10", soilTypeText(result, Language::Persian));
-    for (const AashtoRowTest& row : result.rows) {
-        if (row.passed()) {
-            applyRow(window, *row.group);
-        }
-    }
-    if (!result.group()) {
-        window.setText("Text9", kNoMaterial);
-        window.setText("Text8", kNoGroup);
-    }
-    window.setVisible("Label20", result.zeroIndexNote());
 }
 
 } // namespace
@@ -143,7 +98,7 @@ std::vector<const AashtoRowTest*> AashtoResult::closestRows() const {
 }
 
 Comparison coarseTest(const AashtoSample& sample) {
-    return compare(Quantity::F200, sample.f200, Relation::LessOrEqual, 35);
+    return compare(Quantity::Fines, sample.fines, Relation::LessOrEqual, 35);
 }
 
 Comparison negativeIndexTest(double groupIndex) {
@@ -151,9 +106,9 @@ Comparison negativeIndexTest(double groupIndex) {
 }
 
 double groupIndex(const AashtoSample& s) {
-    const double a = s.f200 - 35;
+    const double a = s.fines - 35;
     const double b = ((s.liquidLimit - 40) * 0.005 + 0.2) * a;
-    const double c = (s.f200 - 15) * 0.01;
+    const double c = (s.fines - 15) * 0.01;
     return (s.plasticityIndex - 10) * c + b;
 }
 
@@ -175,57 +130,27 @@ std::optional<AashtoResult> classifyAashto(const AashtoSample& sample) {
 }
 
 std::string_view soilTypeText(const AashtoResult& result, Language language) {
-    if (language == Language::Persian) {
-        return result.coarse ? kCoarseText : kFineText;
-    }
-    return result.coarse ? "Coarse-grained" : "Fine-grained";
+    return say(result.coarse ? Word::SoilTypeCoarse : Word::SoilTypeFine, language);
 }
 
 std::string_view materialText(const AashtoGroup& group, Language language) {
-    return language == Language::Persian ? group.material.window : group.material.english;
+    return say(group.material, language);
 }
 
 std::string_view ratingText(SubgradeRating rating, Language language) {
-    constexpr Wording kExcellentToGood = {"عالی تا خوب", "excellent to good"};
-    constexpr Wording kFairToPoor = {"متوسط تا ضعیف", "fair to poor"};
-    return (rating == SubgradeRating::ExcellentToGood ? kExcellentToGood : kFairToPoor)
-        .in(language);
+    return say(rating == SubgradeRating::ExcellentToGood ? Word::ExcellentToGood : Word::FairToPoor,
+               language);
 }
 
 std::vector<std::string_view> noteTexts(const AashtoResult& result, Language language) {
-    const bool persian = language == Language::Persian;
     std::vector<std::string_view> notes;
     if (result.zeroIndexNote()) {
-        notes.push_back(persian ? kZeroIndexNote : "The group index of this kind of soil is zero.");
+        notes.push_back(say(Word::ZeroIndexNote, language));
     }
     if (result.negativeIndex()) {
-        notes.push_back(persian ? kNegativeIndexNote
-                                : "The group index came out negative and is taken as zero.");
+        notes.push_back(say(Word::NegativeIndexNote, language));
     }
     return notes;
-}
-
-void aashtoClassify(Controls& window) {
-    const std::optional<std::vector<double>> sieves = checkedInputs(window, kAashtoRanges);
-    if (!sieves) {
-        warn(window, kRangeMessage);
-        return;
-    }
-    const std::optional<double> liquidLimit = readNumber(window, "e6");
-    const std::optional<double> plasticityIndex = readNumber(window, "e7");
-    if (!liquidLimit || !plasticityIndex) {
-        warn(window, kNumberMessage);
-        return;
-    }
-    const std::vector<double>& v = *sieves;
-    const std::optional<AashtoResult> result =
-        classifyAashto({v[0], v[1], v[2], *liquidLimit, *plasticityIndex});
-    if (!result) {
-        warn(window, kNumberMessage);
-        return;
-    }
-    apply(window, *result);
-    window.resultWritten(*result);
 }
 
 } // namespace classifier

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "comparison.h"
-#include "controls.h"
 #include "inline_vector.h"
 #include "language.h"
+#include "number_format.h"
+#include "samples.h"
+#include "words.h"
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -13,14 +16,6 @@
 
 namespace classifier {
 
-struct AashtoSample {
-    double f200 = 0;            // percent passing the No. 200 sieve
-    double p40 = 0;             // percent passing the No. 40 sieve
-    double p10 = 0;             // percent passing the No. 10 sieve
-    double liquidLimit = 0;     // LL
-    double plasticityIndex = 0; // PI
-};
-
 // F200 ≤ 35: the sample is coarse-grained and meets the coarse rows, else the fine ones.
 Comparison coarseTest(const AashtoSample& sample);
 // GI < 0: the index is shown as 0, with the negative-index note.
@@ -28,7 +23,7 @@ Comparison negativeIndexTest(double groupIndex);
 
 // One condition of a group row: a quantity of the sample, compared with a number or with PI.
 struct Condition {
-    Quantity quantity = Quantity::F200;
+    Quantity quantity = Quantity::Fines;
     Relation relation = Relation::LessOrEqual;
     double bound = 0;
     Bound boundKind = Bound::Number;
@@ -37,18 +32,28 @@ struct Condition {
 // The general rating of a group as the subgrade of a road.
 enum class SubgradeRating { ExcellentToGood, FairToPoor };
 
-// The constituent material of a group: the window's Persian description, and in English.
-struct Material {
-    std::string_view window;
-    std::string_view english;
+// The AASHTO groups.
+enum class AashtoGroupName : std::uint8_t {
+    A1a,
+    A1b,
+    A3,
+    A24,
+    A25,
+    A26,
+    A27,
+    A4,
+    A5,
+    A6,
+    A75,
+    A76
 };
 
 // One row of the group table: the group, its material, and the conditions a sample must meet,
 // all of them, tested in this order.
 struct AashtoGroup {
-    std::string_view label;   // as the window writes it: "A - 2 - 6"
-    std::string compactLabel; // as the field writes it: "A-2-6"
-    Material material;
+    AashtoGroupName name;
+    std::string_view compactLabel; // as the field writes it: "A-2-6"
+    Word material;
     InlineVector<Condition, 5> conditions;
     bool zeroIndexGroup;  // the group index of this group is zero by definition
     bool writesZeroIndex; // the row writes "0" over the group index
@@ -75,7 +80,7 @@ struct AashtoResult {
     InlineVector<AashtoRowTest, 7> rows;
 
     bool negativeIndex() const { return negativeIndexTest(groupIndex).holds; }
-    // The group index as the window ends up showing it: 0 when negative or set by a row.
+    // The group index as shown: 0 when negative or set by a row.
     double shownIndex() const;
     bool zeroIndexNote() const;
     // The group of the last row that passed, or null when no row takes the sample.
@@ -96,21 +101,15 @@ double groupIndex(const AashtoSample& sample);
 // leaves the range of a double.
 std::optional<AashtoResult> classifyAashto(const AashtoSample& sample);
 
-// The window's soil type text ("درشت دانه ", "ريز دانه ") in Persian, or its English.
 std::string_view soilTypeText(const AashtoResult& result, Language language);
-// The window's material text in Persian, or its English.
 std::string_view materialText(const AashtoGroup& group, Language language);
 std::string_view ratingText(SubgradeRating rating, Language language);
-// The text of each note the window shows for the result, the zero-index note first. In
-// Persian, the window's own captions.
+// The notes that go with the result, the zero-index note first.
 std::vector<std::string_view> noteTexts(const AashtoResult& result, Language language);
 
 // The decision path as text, a step a line: the group index with the sample's numbers, its
 // sign, the branch, every row of the branch, then the group or the rows that came closest.
 std::vector<std::string> explainAashto(const AashtoResult& result, Language language,
                                        const NumberFormat& format);
-
-// Click on KewlButtons6: names the sample on the AASHTO panel by the AASHTO system.
-void aashtoClassify(Controls& window);
 
 } // namespace classifier

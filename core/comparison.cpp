@@ -1,6 +1,7 @@
 #include "comparison.h"
 
 #include "number_text.h"
+#include "plasticity.h"
 
 #include <array>
 #include <string_view>
@@ -12,8 +13,8 @@ constexpr std::array<std::string_view, 10> kSymbols = {"F200", "P4", "P40", "P10
                                                        "PI",   "Cc", "Cu",  "LL \u2212 30", "GI"};
 
 bool isPercentage(Quantity quantity) {
-    return quantity == Quantity::F200 || quantity == Quantity::P4 || quantity == Quantity::P40 ||
-           quantity == Quantity::P10;
+    return quantity == Quantity::Fines || quantity == Quantity::PassingNo4 ||
+           quantity == Quantity::PassingNo40 || quantity == Quantity::PassingNo10;
 }
 
 std::string_view sign(Relation relation, bool holds) {
@@ -37,8 +38,7 @@ public:
     Writer(const Comparison& c, const NumberFormat& format) : c_(c), format_(format) {}
 
     std::string side() const {
-        return std::string(kSymbols[static_cast<std::size_t>(c_.quantity)]) + " = " +
-               number(c_.value);
+        return std::string(symbolOf(c_.quantity)) + " = " + number(c_.value);
     }
     std::string number(double value) const {
         return formatNumber(value, format_) + (isPercentage(c_.quantity) ? " %" : "");
@@ -46,7 +46,8 @@ public:
     std::string bound() const {
         switch (c_.boundKind) {
         case Bound::ALine:
-            return "0.73 \u00D7 (LL \u2212 20) = " + formatNumber(c_.bound, format_);
+            return formatNumber(kALineSlope, format_) + " \u00D7 (LL \u2212 " +
+                   formatNumber(kALineStart, format_) + ") = " + formatNumber(c_.bound, format_);
         case Bound::PlasticityIndex:
             return "PI = " + formatNumber(c_.bound, format_);
         case Bound::Number:
@@ -61,6 +62,10 @@ private:
 };
 
 } // namespace
+
+std::string_view symbolOf(Quantity quantity) {
+    return kSymbols[static_cast<std::size_t>(quantity)];
+}
 
 std::string comparisonText(const Comparison& c, const NumberFormat& format) {
     const Writer writer(c, format);

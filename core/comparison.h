@@ -1,17 +1,19 @@
 #pragma once
 
-#include "controls.h"
+#include "number_format.h"
 
 #include <string>
+#include <string_view>
 
 namespace classifier {
 
-// The quantities the two methods compare, by the symbols the path writes for them.
+// The quantities the two methods read and compare: the fields of a sample first, then those
+// worked out from them.
 enum class Quantity {
-    F200,            // percent passing the No. 200 sieve
-    P4,              // percent passing the No. 4 sieve
-    P40,             // percent passing the No. 40 sieve
-    P10,             // percent passing the No. 10 sieve
+    Fines,           // F200, percent passing the No. 200 sieve
+    PassingNo4,      // P4
+    PassingNo40,     // P40
+    PassingNo10,     // P10
     LiquidLimit,     // LL
     PlasticityIndex, // PI
     Cc,
@@ -19,6 +21,9 @@ enum class Quantity {
     LiquidLimitLess30, // LL − 30
     GroupIndex,        // GI
 };
+
+// The symbol the paths write for a quantity: "F200", "P4", "LL", "LL − 30".
+std::string_view symbolOf(Quantity quantity);
 
 // Within: lower ≤ value < upper.
 enum class Relation { Less, LessOrEqual, Greater, GreaterOrEqual, Within };
@@ -32,7 +37,7 @@ enum class Bound {
 
 // One comparison as it was decided: the two sides, the relation asked for, and the outcome.
 struct Comparison {
-    Quantity quantity = Quantity::F200;
+    Quantity quantity = Quantity::Fines;
     double value = 0;
     Relation relation = Relation::Less;
     double bound = 0;
@@ -75,7 +80,8 @@ inline Comparison within(Quantity quantity, double value, double lower, double u
 }
 
 // The comparison as the relation that actually holds between its sides: "F200 = 34 % ≤ 50 %",
-// "PI = 7.2 < 0.73 × (LL − 20) = 7.3", "1 ≤ Cc = 1.06 < 3", "Cc = 3 ≥ 3". Language-neutral.
+// "PI = 7.2 < 0.73 × (LL − 20) = 7.3", "1 ≤ Cc = 1.06 < 3", "Cc = 3 ≥ 3". Language-neutral; every
+// number, the constants included, in the given format.
 std::string comparisonText(const Comparison& comparison, const NumberFormat& format);
 
 } // namespace classifier

@@ -290,11 +290,11 @@ std::optional<double> parseNumber(std::string_view text, const NumberFormat& for
     return canonicalValue(*canonical);
 }
 
-std::string formatNumber(double value, const NumberFormat& format) {
+std::string formatNumber(double value, const NumberFormat& format, int significantDigits) {
     if (value == 0.0) {
         return "0";
     }
-    std::string text = generalForm(value, 15, format);
+    std::string text = generalForm(value, significantDigits, format);
     // Rounding the largest doubles to 15 digits can carry them past the range of a double;
     // their shortest exact form reads back.
     if (std::fabs(value) > 1e300 && !parseNumber(text, format)) {

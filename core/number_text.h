@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls.h"
+#include "number_format.h"
 
 #include <optional>
 #include <string>
@@ -17,8 +17,9 @@ namespace classifier {
 // a number, and a value too large for a double.
 std::optional<double> parseNumber(std::string_view text, const NumberFormat& format);
 
-// Writes a value in the general format: 15 significant digits, no trailing zeros, no
-// grouping, the locale's decimal separator, exponent form for very large or small magnitudes.
-std::string formatNumber(double value, const NumberFormat& format);
+// Writes a value in the general format: 15 significant digits (or as many as asked), no trailing
+// zeros, no grouping, the locale's decimal separator, exponent form for very large or small
+// magnitudes.
+std::string formatNumber(double value, const NumberFormat& format, int significantDigits = 15);
 
 } // namespace classifier

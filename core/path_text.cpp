@@ -6,7 +6,8 @@ namespace classifier {
 namespace {
 
 constexpr std::string_view kRightToLeftMark = "\u200F";
-constexpr std::string_view kLeftToRightMark = "\u200E";
+constexpr std::string_view kLeftToRightIsolate = "\u2066";
+constexpr std::string_view kPopDirectionalIsolate = "\u2069";
 
 } // namespace
 
@@ -18,23 +19,22 @@ StepWriter::StepWriter(Language language, const NumberFormat& format)
 }
 
 StepWriter& StepWriter::symbols(std::string_view latin) {
-    text_ += latin;
-    if (language_ == Language::Persian) {
-        text_ += kLeftToRightMark;
+    if (language_ != Language::Persian) {
+        text_ += latin;
+        return *this;
     }
+    text_ += kLeftToRightIsolate;
+    text_ += latin;
+    text_ += kPopDirectionalIsolate;
     return *this;
 }
 
 StepWriter& StepWriter::number(double value) {
-    if (language_ == Language::Persian) {
-        text_ += kLeftToRightMark; // keeps a minus sign before its digits
-    }
-    text_ += formatNumber(value, format_);
-    return *this;
+    return symbols(formatNumber(value, format_));
 }
 
-StepWriter& StepWriter::words(Wording wording) {
-    return words(wording.in(language_));
+StepWriter& StepWriter::words(Word word) {
+    return words(say(word, language_));
 }
 
 StepWriter& StepWriter::words(std::string_view text) {
@@ -42,7 +42,7 @@ StepWriter& StepWriter::words(std::string_view text) {
     return *this;
 }
 
-StepWriter& StepWriter::comparisons(std::span<const Comparison> list, Wording joiner) {
+StepWriter& StepWriter::comparisons(std::span<const Comparison> list, Word joiner) {
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (i > 0) {
             words(joiner);
@@ -52,8 +52,8 @@ StepWriter& StepWriter::comparisons(std::span<const Comparison> list, Wording jo
     return *this;
 }
 
-StepWriter& StepWriter::verdict(Wording wording) {
-    return verdict(wording.in(language_));
+StepWriter& StepWriter::verdict(Word word) {
+    return verdict(say(word, language_));
 }
 
 StepWriter& StepWriter::verdict(std::string_view text) {

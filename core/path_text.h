@@ -1,8 +1,9 @@
 #pragma once
 
 #include "comparison.h"
-#include "controls.h"
 #include "language.h"
+#include "number_format.h"
+#include "words.h"
 
 #include <span>
 #include <string>
@@ -11,8 +12,9 @@
 namespace classifier {
 
 // Writes one step of a decision path in one language. A Persian step starts with a
-// right-to-left mark and closes each run of Latin symbols and numbers with a left-to-right mark,
-// so that it reads right to left with its formulas intact wherever it is shown.
+// right-to-left mark and keeps each formula, symbol and number in a left-to-right isolate, so
+// that it reads right to left with its formulas intact wherever it is shown, even where a
+// formula begins with a number.
 class StepWriter {
 public:
     StepWriter(Language language, const NumberFormat& format);
@@ -21,12 +23,12 @@ public:
     StepWriter& symbols(std::string_view latin);
     // A number inside words: "64" in "sand 64 %".
     StepWriter& number(double value);
-    StepWriter& words(Wording wording);
+    StepWriter& words(Word word);
     StepWriter& words(std::string_view text);
     // The comparisons joined by the given words.
-    StepWriter& comparisons(std::span<const Comparison> list, Wording joiner);
+    StepWriter& comparisons(std::span<const Comparison> list, Word joiner);
     // ": " and the conclusion of the step.
-    StepWriter& verdict(Wording wording);
+    StepWriter& verdict(Word word);
     StepWriter& verdict(std::string_view text);
 
     Language language() const { return language_; }
@@ -38,10 +40,5 @@ private:
     const NumberFormat& format_;
     std::string text_;
 };
-
-// Joiners shared by the paths of both methods.
-inline constexpr Wording kAnd = {" \u0648 ", " and "};
-inline constexpr Wording kComma = {"\u060C ", ", "};
-inline constexpr Wording kSemicolon = {"\u061B ", "; "};
 
 } // namespace classifier

@@ -1,19 +1,9 @@
 #include "unified.h"
 
-#include "input_check.h"
-#include "messages.h"
-
-#include <array>
+#include "plasticity.h"
 
 namespace classifier {
 namespace {
-
-const std::array<RangeRule, 4> kUnifiedRanges = {{
-    {"Text1", 0.0, 100.0},
-    {"Text2", 0.0, 100.0},
-    {"Text3", 0.0, std::nullopt},
-    {"Text4", 0.0, std::nullopt},
-}};
 
 using V = UnifiedVerdict;
 
@@ -58,15 +48,15 @@ char coarseFines(UnifiedResult& result, const UnifiedSample& s) {
 
 void coarseGrained(UnifiedResult& result, const UnifiedSample& s) {
     UnifiedSymbol& symbol = result.symbol;
-    const Comparison sandy = compare(Quantity::P4, s.passingNo4, Relation::Greater, 50);
+    const Comparison sandy = compare(Quantity::PassingNo4, s.passingNo4, Relation::Greater, 50);
     symbol.type = decide(result, sandy.holds ? V::Sand : V::Gravel, {sandy});
-    const Comparison manyFines = compare(Quantity::F200, s.fines, Relation::Greater, 12);
+    const Comparison manyFines = compare(Quantity::Fines, s.fines, Relation::Greater, 12);
     if (manyFines.holds) {
         decide(result, V::FinesNameTheSoil, {manyFines});
         symbol.second = coarseFines(result, s);
         return;
     }
-    const Comparison fewFines = compare(Quantity::F200, s.fines, Relation::LessOrEqual, 5);
+    const Comparison fewFines = compare(Quantity::Fines, s.fines, Relation::LessOrEqual, 5);
     if (fewFines.holds) {
         decide(result, V::GradingNamesTheSoil, {fewFines});
         symbol.second = grading(result, s, sandy.holds);
@@ -76,10 +66,6 @@ void coarseGrained(UnifiedResult& result, const UnifiedSample& s) {
     const Comparison clay = aLine(s);
     symbol.second = decide(result, clay.holds ? V::Clay : V::Silt, {clay});
     symbol.gradation = grading(result, s, sandy.holds);
-}
-
-void writeLetter(Controls& window, std::string_view label, char letter) {
-    window.setText(label, std::string_view(&letter, 1));
 }
 
 } // namespace
@@ -127,7 +113,7 @@ bool needsGradingTest(const UnifiedSample& sample) {
 }
 
 std::optional<UnifiedResult> classifyUnified(const UnifiedSample& sample) {
-    const Comparison fine = compare(Quantity::F200, sample.fines, Relation::Greater, 50);
+    const Comparison fine = compare(Quantity::Fines, sample.fines, Relation::Greater, 50);
     if (!fine.holds && needsGradingTest(sample) && (!sample.cc || !sample.cu)) {
         return std::nullopt;
     }
@@ -141,30 +127,6 @@ std::optional<UnifiedResult> classifyUnified(const UnifiedSample& sample) {
         coarseGrained(result, sample);
     }
     return result;
-}
-
-void unifiedClassify(Controls& window) {
-    const std::optional<std::vector<double>> checked = checkedInputs(window, kUnifiedRanges);
-    if (!checked) {
-        warn(window, kRangeMessage);
-        return;
-    }
-    const std::vector<double>& v = *checked;
-    const UnifiedSample sample{
-        v[0], v[1], v[2], v[3], readNumber(window, "Text6"), readNumber(window, "Text7")};
-    const std::optional<UnifiedResult> result = classifyUnified(sample);
-    if (!result) {
-        warn(window, kNumberMessage);
-        return;
-    }
-    const UnifiedSymbol& symbol = result->symbol;
-    writeLetter(window, "Label6", symbol.type);
-    writeLetter(window, "Label7", symbol.second);
-    if (symbol.gradation) {
-        writeLetter(window, "Label10", *symbol.gradation);
-    }
-    window.setText("Text5", symbol.text());
-    window.resultWritten(*result);
 }
 
 } // namespace classifier

@@ -1,32 +1,14 @@
 #include "unified_name.h"
 
-#include "soil_words.h"
 #include "unified.h"
+#include "words.h"
 
 #include <cctype>
 #include <cmath>
+#include <optional>
 
 namespace classifier {
 namespace {
-
-using words::kClay;
-using words::kGravel;
-using words::kSand;
-using words::kSilt;
-constexpr Wording kWellGraded = {"خوب دانه\u200Cبندی\u200Cشده", "well-graded"};
-constexpr Wording kPoorlyGraded = {"بد دانه\u200Cبندی\u200Cشده", "poorly graded"};
-constexpr Wording kSilty = {"لای\u200Cدار", "silty"};
-constexpr Wording kClayey = {"رس\u200Cدار", "clayey"};
-constexpr Wording kSandy = {"ماسه\u200Cای", "sandy"};
-constexpr Wording kGravelly = {"شنی", "gravelly"};
-// Persian names a fine soil's plasticity after the noun; English has a name for each.
-constexpr std::string_view kLowPlasticity = "با خاصیت خمیری کم";
-constexpr std::string_view kHighPlasticity = "با خاصیت خمیری زیاد";
-constexpr std::string_view kLeanClay = "lean clay";
-constexpr std::string_view kFatClay = "fat clay";
-constexpr std::string_view kElasticSilt = "elastic silt";
-constexpr Wording kWith = {"همراه با", "with"};
-constexpr Wording kAnd = {"و", "and"};
 
 // A fraction this large or larger is named in the qualifiers.
 constexpr double kNamedFraction = 15;
@@ -44,8 +26,11 @@ class Name {
 public:
     explicit Name(Language language) : language_(language) {}
 
-    void add(Wording word) { add(word.in(language_)); }
+    void add(Word word) { add(say(word, language_)); }
     void add(std::string_view word) {
+        if (word.empty()) {
+            return;
+        }
         if (!text_.empty()) {
             text_ += ' ';
         }
@@ -65,25 +50,21 @@ private:
 };
 
 // English: "sandy lean clay"; Persian: the noun, its adjective, then the plasticity.
-void fineBase(Name& name, const UnifiedSymbol& s, const Wording* adjective) {
+void fineBase(Name& name, const UnifiedSymbol& s, std::optional<Word> adjective) {
     const bool clay = s.type == 'C';
     const bool high = s.second == 'H';
+    const Word noun = clay ? (high ? Word::FatClay : Word::LeanClay)
+                           : (high ? Word::ElasticSilt : Word::LeanSilt);
     if (name.persian()) {
-        name.add(clay ? kClay : kSilt);
-        if (adjective) {
-            name.add(*adjective);
-        }
-        name.add(high ? kHighPlasticity : kLowPlasticity);
-        return;
+        name.add(noun);
     }
     if (adjective) {
         name.add(*adjective);
     }
-    if (clay) {
-        name.add(high ? kFatClay : kLeanClay);
-    } else {
-        name.add(high ? kElasticSilt : kSilt.english);
+    if (!name.persian()) {
+        name.add(noun);
     }
+    name.add(high ? Word::HighPlasticityWords : Word::LowPlasticityWords);
 }
 
 std::string fineName(const UnifiedSymbol& s, const SoilFractions& f, Language language) {
@@ -91,41 +72,41 @@ std::string fineName(const UnifiedSymbol& s, const SoilFractions& f, Language la
     const double coarse = withoutNoise(f.coarse());
     const bool sandier = f.sand >= f.gravel;
     if (coarse < kCoarseQualifier) {
-        fineBase(name, s, nullptr);
+        fineBase(name, s, std::nullopt);
     } else if (coarse < kCoarsePrefix) {
-        fineBase(name, s, nullptr);
-        name.add(kWith);
-        name.add(sandier ? kSand : kGravel);
+        fineBase(name, s, std::nullopt);
+        name.add(Word::With);
+        name.add(sandier ? Word::Sand : Word::Gravel);
     } else {
-        fineBase(name, s, sandier ? &kSandy : &kGravelly);
+        fineBase(name, s, sandier ? Word::Sandy : Word::Gravelly);
         const double other = sandier ? f.gravel : f.sand;
         if (other >= kNamedFraction) {
-            name.add(kWith);
-            name.add(sandier ? kGravel : kSand);
+            name.add(Word::With);
+            name.add(sandier ? Word::Gravel : Word::Sand);
         }
     }
     return name.take();
 }
 
-Wording adjectiveOf(char letter) {
+Word adjectiveOf(char letter) {
     switch (letter) {
     case 'W':
-        return kWellGraded;
+        return Word::WellGradedName;
     case 'P':
-        return kPoorlyGraded;
+        return Word::PoorlyGradedName;
     case 'M':
-        return kSilty;
+        return Word::Silty;
     default:
-        return kClayey;
+        return Word::Clayey;
     }
 }
 
 std::string coarseName(const UnifiedSymbol& s, const SoilFractions& f, Language language) {
     Name name(language);
     const bool gravel = s.type == kGravelLetter;
-    const Wording noun = gravel ? kGravel : kSand;
+    const Word noun = gravel ? Word::Gravel : Word::Sand;
     // The dual form is named by its grading; its fines letter becomes "with silt/clay".
-    const Wording adjective = adjectiveOf(s.gradation ? *s.gradation : s.second);
+    const Word adjective = adjectiveOf(s.gradation ? *s.gradation : s.second);
     if (!name.persian()) {
         name.add(adjective);
     }
@@ -135,13 +116,13 @@ std::string coarseName(const UnifiedSymbol& s, const SoilFractions& f, Language 
     }
     bool with = false;
     if (s.gradation) {
-        name.add(kWith);
-        name.add(s.second == 'C' ? kClay : kSilt);
+        name.add(Word::With);
+        name.add(s.second == 'C' ? Word::Clay : Word::Silt);
         with = true;
     }
     if ((gravel ? f.sand : f.gravel) >= kNamedFraction) {
-        name.add(with ? kAnd : kWith);
-        name.add(gravel ? kSand : kGravel);
+        name.add(with ? Word::NameAnd : Word::With);
+        name.add(gravel ? Word::Sand : Word::Gravel);
     }
     return name.take();
 }

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "language.h"
+#include "samples.h"
+#include "unified_symbol.h"
 
 #include <string>
 
 namespace classifier {
-
-struct UnifiedSample;
-struct UnifiedSymbol;
 
 // The parts of the sample, in percent of the whole, that the group name speaks of.
 struct SoilFractions {

@@ -17,6 +17,8 @@ packages=(
   fonts-noto-ui-core fonts-dejavu-core
   # Qt's own texts (message box buttons, context menus) in the desktop's language
   qt6-translations-l10n
+  # localedef and the locale sources, for the tests of files written on a decimal-comma desktop
+  locales
   # the web links open the desktop's default browser through xdg-open
   xdg-utils
   # a virtual display and screenshots, for running the window without a screen

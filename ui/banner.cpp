@@ -1,7 +1,5 @@
 #include "banner.h"
 
-#include "app_config.h"
-
 #include <vector>
 
 namespace classifier {
@@ -36,18 +34,6 @@ std::string rotatedBanner(std::string_view caption) {
         result += chars[6];
     }
     return result;
-}
-
-void rotateBanner(Controls& window) {
-    window.setText("LAnimation", rotatedBanner(window.text("LAnimation")));
-}
-
-void openFirstAddress(Controls& window) {
-    window.openAddress(config::kFirstAddress);
-}
-
-void openSecondAddress(Controls& window) {
-    window.openAddress(config::kSecondAddress);
 }
 
 } // namespace classifier

@@ -38,6 +38,49 @@ enum class Panel {
     AashtoNote, // hidden by the Unified and About commands; only the AASHTO calculation shows it
 };
 
+// What the program does with a control, for the controls it reaches after they are built: the
+// panels' typed structs are filled by role. Every other control is only placed and shown.
+enum class Role {
+    None,
+    // always shown
+    ShowUnified,
+    ShowAashto,
+    ShowAbout,
+    Exit,
+    Banner,
+    PanelArea, // where a right click opens a method panel's menu
+    // the Unified panel
+    UnifiedFines,
+    UnifiedPassingNo4,
+    UnifiedLiquidLimit,
+    UnifiedPlasticityIndex,
+    UnifiedCc,
+    UnifiedCu,
+    UnifiedCalculate,
+    UnifiedSymbol,
+    TypeLetter,
+    SecondLetter,
+    GradationLetter,
+    // the AASHTO panel
+    AashtoFines,
+    AashtoPassingNo40,
+    AashtoPassingNo10,
+    AashtoLiquidLimit,
+    AashtoPlasticityIndex,
+    AashtoCalculate,
+    SoilType,
+    Material,
+    Group,
+    GroupIndex,
+    ZeroIndexNote,
+    NegativeIndexNote,
+    // the About panel
+    Emblem,
+    Portrait,
+    FirstAddress,
+    SecondAddress,
+};
+
 // Places and sizes in twips (15 to a pixel at 96 dpi), from the top-left corner of XPPanel1
 // (for XPPanel1 itself, of the window's client area). For a line: x1, y1, x2, y2.
 struct Twips {
@@ -53,6 +96,8 @@ struct ControlRow {
     Align align;
     int tabIndex; // -1: no place in the focus order
     Panel panel;
+    Role role = Role::None;
+    Role buddy = Role::None;       // of a caption: the box it names
     std::string_view picture = {}; // resource path
 };
 
@@ -68,6 +113,12 @@ constexpr int pixels(int twips) {
 
 // XPPanel1 first, then the controls it holds, bottom to top.
 const std::vector<ControlRow>& catalogue();
+
+// The row of the control with that role.
+const ControlRow& rowOf(Role role);
+
+// The banner's timer, by the name the window's design gives it.
+inline constexpr std::string_view kBannerTimerName = "Timer1";
 
 // Only the controls that belong to no panel show when the window opens.
 constexpr bool visibleAtStart(const ControlRow& row) {

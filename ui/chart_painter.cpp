@@ -1,6 +1,6 @@
 #include "chart_painter.h"
 
-#include "core/chart_scene.h"
+#include "core/chart/scene.h"
 #include "qt_text.h"
 
 #include <QFontMetricsF>

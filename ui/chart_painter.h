@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/chart.h"
+#include "core/chart/chart.h"
 
 class QPainter;
 class QImage;

@@ -3,6 +3,9 @@
 #include "chart_painter.h"
 #include "look.h"
 #include "qt_text.h"
+#include "ui_texts.h"
+
+#include "core/chart/svg.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -19,12 +22,6 @@ namespace classifier {
 namespace {
 
 constexpr double kPictureScale = 2; // saved and copied pictures stay sharp when enlarged
-
-const char* const kSavePng = "ذخیره با قالب PNG";
-const char* const kSaveSvg = "ذخیره با قالب SVG";
-const char* const kCopyImage = "کپی تصویر";
-const char* const kSaveTitle = "ذخیره نمودار";
-const char* const kNotSaved = "نمودار ذخیره نشد.";
 
 Chart chartFor(Method method, const std::optional<ChartSample>& sample) {
     std::vector<ChartSample> samples;
@@ -76,14 +73,14 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window), view_(n
     setLayoutDirection(Qt::RightToLeft);
     setFont(look::font(9.75, false));
     auto* buttons = new QHBoxLayout;
-    const auto addButton = [&](const char* caption, auto action) {
-        auto* button = new QPushButton(QString::fromUtf8(caption));
+    const auto addButton = [&](const QString& caption, auto action) {
+        auto* button = new QPushButton(caption);
         connect(button, &QPushButton::clicked, this, action);
         buttons->addWidget(button);
     };
-    addButton(kSavePng, [this] { askAndSave(false); });
-    addButton(kSaveSvg, [this] { askAndSave(true); });
-    addButton(kCopyImage, [this] { copyImage(); });
+    addButton(texts::savePng(), [this] { askAndSave(false); });
+    addButton(texts::saveSvg(), [this] { askAndSave(true); });
+    addButton(texts::copyImage(), [this] { copyImage(); });
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_, 1);
@@ -93,7 +90,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window), view_(n
 void ChartWindow::showChart(Method method, const std::optional<ChartSample>& sample) {
     method_ = method;
     view_->setChart(chartFor(method, sample));
-    setWindowTitle(toQString(chart().title.in(Language::Persian)));
+    setWindowTitle(toQString(say(chart().title, Language::Persian)));
 }
 
 bool ChartWindow::savePng(const QString& path, QString* error) const {
@@ -115,7 +112,7 @@ void ChartWindow::copyImage() const {
 void ChartWindow::askAndSave(bool svg) {
     const QString suffix = svg ? ".svg" : ".png";
     const QString base = method_ == Method::Unified ? "plasticity-chart" : "aashto-chart";
-    QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(kSaveTitle), base + suffix,
+    QString path = QFileDialog::getSaveFileName(this, texts::saveChartTitle(), base + suffix,
                                                 svg ? "SVG (*.svg)" : "PNG (*.png)");
     if (path.isEmpty()) {
         return;
@@ -126,7 +123,7 @@ void ChartWindow::askAndSave(bool svg) {
     QString error;
     if (!(svg ? saveSvg(path, &error) : savePng(path, &error))) {
         QMessageBox::warning(this, windowTitle(),
-                             QString::fromUtf8(kNotSaved) + "\n" + path + "\n" + error);
+                             texts::chartNotSaved() + "\n" + path + "\n" + error);
     }
 }
 

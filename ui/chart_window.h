@@ -1,7 +1,8 @@
 #pragma once
 
-#include "core/chart.h"
-#include "method_panels.h"
+#include "panels.h"
+
+#include "core/chart/chart.h"
 
 #include <QWidget>
 #include <optional>

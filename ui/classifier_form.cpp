@@ -1,34 +1,36 @@
 #include "classifier_form.h"
 
+#include "app_config.h"
 #include "banner.h"
-#include "banner_label.h"
+#include "calculation.h"
 #include "captions.h"
 #include "catalogue.h"
 #include "control_factory.h"
-#include "core/aashto.h"
-#include "core/unified.h"
 #include "explained_results.h"
-#include "form_controls.h"
 #include "look.h"
-#include "method_panels.h"
-#include "panels.h"
 #include "qt_text.h"
 #include "result_actions.h"
+#include "ui_texts.h"
+#include "widgets/banner_label.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QIcon>
 #include <QImageReader>
+#include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
+#include <QUrl>
 #include <algorithm>
 #include <utility>
-#include <vector>
 
 // The pictures are compiled into the static ui library; register them once, before first use.
 static void initPictures() {
@@ -41,17 +43,6 @@ static void initPictures() {
 
 namespace classifier {
 namespace {
-
-using Handler = void (*)(Controls&);
-
-// The controls whose click runs a command, and the command each one runs.
-const std::pair<const char*, Handler> kClickHandlers[] = {
-    {"KewlButtons1", showUnifiedPanel}, {"KewlButtons2", showAashtoPanel},
-    {"KewlButtons3", showAboutPanel},   {"KewlButtons4", exitProgram},
-    {"KewlButtons5", unifiedClassify},  {"KewlButtons6", aashtoClassify},
-    {"LAnimation", openFirstAddress},   {"XPButton3", openFirstAddress},
-    {"XPButton4", openSecondAddress},
-};
 
 constexpr int kBannerInterval = 100; // milliseconds
 
@@ -70,16 +61,8 @@ QIcon titleBarIcon() {
     return icon;
 }
 
-// Enter or Return in an input box presses the Calculate button of the box's panel.
-void connectEnterToCalculate(ClassifierForm& form) {
-    for (const Method method : kMethods) {
-        auto* calculate =
-            qobject_cast<QAbstractButton*>(form.control(calculateButton(method).name));
-        for (const ControlRow* box : inputBoxes(method)) {
-            QObject::connect(qobject_cast<QLineEdit*>(form.control(box->name)),
-                             &QLineEdit::returnPressed, calculate, &QAbstractButton::click);
-        }
-    }
+std::size_t indexOf(const ControlRow& row) {
+    return static_cast<std::size_t>(&row - catalogue().data());
 }
 
 } // namespace
@@ -88,7 +71,7 @@ ClassifierForm::ClassifierForm(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      adapter_(std::make_unique<FormControls>(*this)) {
+      widgets_(catalogue().size(), nullptr) {
     initPictures();
     setObjectName("ClassifierForm");
     setWindowTitle(toQString(windowCaption()));
@@ -97,9 +80,9 @@ ClassifierForm::ClassifierForm(QWidget* parent)
     setFont(look::font(9.75, false));
     setFixedSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
     timer_ = new QTimer(this);
-    timer_->setObjectName("Timer1");
+    timer_->setObjectName(toQString(kBannerTimerName));
     timer_->setInterval(kBannerInterval);
-    connect(timer_, &QTimer::timeout, this, [this] { rotateBanner(*adapter_); });
+    connect(timer_, &QTimer::timeout, this, &ClassifierForm::stepBanner);
     buildControls(true);
     if (QWidget* first = orderFocus()) {
         first->setFocus();
@@ -110,21 +93,86 @@ ClassifierForm::ClassifierForm(QWidget* parent)
 
 ClassifierForm::~ClassifierForm() = default;
 
-QWidget* ClassifierForm::control(std::string_view name) {
-    const QString key = toQString(name);
-    QWidget* widget = controls_.value(key);
-    if (!widget && !panelsBuilt_) {
+const Panels& ClassifierForm::panels() {
+    if (!panelsBuilt_) {
         buildControls(false);
-        widget = controls_.value(key);
     }
-    if (!widget) {
-        qWarning("ClassifierForm has no control named %.*s", int(name.size()), name.data());
-    }
-    return widget;
+    return panels_;
 }
 
-Controls& ClassifierForm::controls() {
-    return *adapter_;
+// Controls of no panel stay as they are, and so do the AASHTO notes when the AASHTO panel is
+// chosen: whether a note shows is the AASHTO calculation's to decide.
+void ClassifierForm::showPanel(Panel chosen) {
+    panels();
+    for (const ControlRow& row : catalogue()) {
+        QWidget* widget = widgets_[indexOf(row)];
+        switch (row.panel) {
+        case Panel::Always:
+        case Panel::Never:
+            break;
+        case Panel::AashtoNote:
+            if (chosen != Panel::Aashto) {
+                widget->setVisible(false);
+            }
+            break;
+        case Panel::Unified:
+        case Panel::Aashto:
+        case Panel::About:
+            widget->setVisible(row.panel == chosen);
+            break;
+        }
+    }
+}
+
+void ClassifierForm::calculate(Method method) {
+    const NumberFormat format = numberFormat();
+    if (method == Method::Unified) {
+        const UnifiedPanel& panel = panels().unified;
+        const Checked<UnifiedSample> sample = readSample(panel, format);
+        const std::optional<UnifiedResult> result =
+            sample.sample() ? classifyUnified(*sample.sample()) : std::nullopt;
+        if (!result) {
+            return warn(warningFor(sample.errors(), unifiedFields()));
+        }
+        showResult(panel, *result);
+        return results_->record(*result);
+    }
+    const AashtoPanel& panel = panels().aashto;
+    const Checked<AashtoSample> sample = readSample(panel, format);
+    const std::optional<AashtoResult> result =
+        sample.sample() ? classifyAashto(*sample.sample()) : std::nullopt;
+    if (!result) {
+        return warn(warningFor(sample.errors(), aashtoFields()));
+    }
+    showResult(panel, *result, format);
+    results_->record(*result);
+}
+
+void ClassifierForm::stepBanner() {
+    BannerLabel* banner = frame_.banner;
+    banner->setCaption(toQString(rotatedBanner(toStdString(banner->caption()))));
+}
+
+void ClassifierForm::openAddress(std::string_view address) {
+    if (!QDesktopServices::openUrl(QUrl(toQString(address)))) {
+        QMessageBox box(QMessageBox::Warning, toQString(config::kAppTitle),
+                        texts::browserNotStarted(toQString(address)), QMessageBox::Ok, this);
+        box.setLayoutDirection(Qt::RightToLeft);
+        box.exec();
+    }
+}
+
+void ClassifierForm::warn(std::string_view message) {
+    QMessageBox box(QMessageBox::Warning, toQString(config::kAppTitle), toQString(message),
+                    QMessageBox::Ok, this);
+    box.setLayoutDirection(Qt::RightToLeft);
+    box.setFont(look::font(9.75, false));
+    box.exec();
+}
+
+NumberFormat ClassifierForm::numberFormat() const {
+    const QLocale locale = QLocale::system();
+    return {toStdString(locale.decimalPoint()), toStdString(locale.groupSeparator())};
 }
 
 void ClassifierForm::endProgram() {
@@ -181,10 +229,10 @@ void ClassifierForm::runBanner(bool run) {
 
 // The window builds the controls that show at start; the panels' controls, hidden until a panel
 // command shows them, are built the first time any of them is needed. Either way the controls are
-// built bottom to top in the catalogue's order, in which those that show at start come first.
+// built bottom to top in the table's order, in which those that show at start come first.
 void ClassifierForm::buildControls(bool shownAtStart) {
     panelsBuilt_ = !shownAtStart;
-    QWidget* panel = controls_.value("XPPanel1");
+    QWidget* panel = widgets_.front();
     std::vector<QWidget*> raised;
     for (const ControlRow& row : catalogue()) {
         if (visibleAtStart(row) != shownAtStart) {
@@ -192,10 +240,17 @@ void ClassifierForm::buildControls(bool shownAtStart) {
         }
         QWidget* widget = createControl(row, panel ? panel : this);
         panel = panel ? panel : widget; // the first row is XPPanel1, which holds the rest
-        controls_.insert(widget->objectName(), widget);
-        connectHandler(widget);
-        if (qobject_cast<QAbstractButton*>(widget) || widget->inherits("QLineEdit")) {
+        widgets_[indexOf(row)] = widget;
+        bind(row.role, widget, frame_, panels_);
+        connectCommand(row.role, widget);
+        if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget)) {
             raised.push_back(widget);
+        }
+    }
+    for (const ControlRow& row : catalogue()) {
+        auto* caption = qobject_cast<QLabel*>(widgets_[indexOf(row)]);
+        if (caption && row.buddy != Role::None) {
+            caption->setBuddy(widgets_[indexOf(rowOf(row.buddy))]);
         }
     }
     // Boxes and buttons stand above the labels and frames that overlap them.
@@ -203,16 +258,15 @@ void ClassifierForm::buildControls(bool shownAtStart) {
         widget->raise();
     }
     orderFocus();
-    if (panelsBuilt_ && resultActions_) {
-        connectEnterToCalculate(*this);
-        resultActions_->watchInputs();
+    if (panelsBuilt_) {
+        connectPanels();
     }
 }
 
 QWidget* ClassifierForm::orderFocus() {
     std::vector<std::pair<int, QWidget*>> chain;
     for (const ControlRow& row : catalogue()) {
-        QWidget* widget = controls_.value(toQString(row.name));
+        QWidget* widget = widgets_[indexOf(row)];
         if (widget && row.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus) {
             chain.emplace_back(row.tabIndex, widget);
         }
@@ -224,22 +278,51 @@ QWidget* ClassifierForm::orderFocus() {
     return chain.empty() ? nullptr : chain.front().second;
 }
 
-void ClassifierForm::connectHandler(QWidget* widget) {
-    const auto row =
-        std::find_if(std::begin(kClickHandlers), std::end(kClickHandlers),
-                     [&](const auto& entry) { return widget->objectName() == entry.first; });
-    if (row == std::end(kClickHandlers)) {
+void ClassifierForm::connectCommand(Role role, QWidget* widget) {
+    const auto onClick = [&](auto command) {
+        connect(qobject_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this, command);
+    };
+    const auto link = [&](std::string_view address) {
+        onClick([this, address] { openAddress(address); });
+        widget->setCursor(Qt::PointingHandCursor);
+    };
+    switch (role) {
+    case Role::ShowUnified:
+        return onClick([this] { showPanel(Panel::Unified); });
+    case Role::ShowAashto:
+        return onClick([this] { showPanel(Panel::Aashto); });
+    case Role::ShowAbout:
+        return onClick([this] { showPanel(Panel::About); });
+    case Role::Exit:
+        return onClick([this] { endProgram(); });
+    case Role::UnifiedCalculate:
+        return onClick([this] { calculate(Method::Unified); });
+    case Role::AashtoCalculate:
+        return onClick([this] { calculate(Method::Aashto); });
+    case Role::FirstAddress:
+        return link(config::kFirstAddress);
+    case Role::SecondAddress:
+        return link(config::kSecondAddress);
+    case Role::Banner:
+        connect(frame_.banner, &BannerLabel::clicked, this,
+                [this] { openAddress(config::kFirstAddress); });
+        return;
+    default:
         return;
     }
-    const Handler handler = row->second;
-    auto run = [this, handler] { handler(*adapter_); };
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        connect(button, &QAbstractButton::clicked, this, run);
-        if (handler == openFirstAddress || handler == openSecondAddress) {
-            button->setCursor(Qt::PointingHandCursor);
+}
+
+// Enter or Return in an input box presses the Calculate button of the box's panel; Ctrl+C in a
+// box without a selection copies the panel's result.
+void ClassifierForm::connectPanels() {
+    for (const Method method : kMethods) {
+        for (QLineEdit* box : panels_.inputs(method)) {
+            connect(box, &QLineEdit::returnPressed, panels_.calculate(method),
+                    &QAbstractButton::click);
         }
-    } else if (auto* banner = qobject_cast<BannerLabel*>(widget)) {
-        connect(banner, &BannerLabel::clicked, this, run);
+    }
+    if (resultActions_) {
+        resultActions_->watchInputs();
     }
 }
 

@@ -1,33 +1,48 @@
 #pragma once
 
-#include <QHash>
+#include "panels.h"
+
+#include "core/number_format.h"
+
 #include <QWidget>
-#include <memory>
 #include <string_view>
+#include <vector>
 
 class QTimer;
 
 namespace classifier {
 
-class Controls;
 class ExplainedResults;
-class FormControls;
 class ResultActions;
 
-// The program's one window: every control of the catalogue, the panel and classify commands,
-// Exit, the banner and the web links.
+// The program's one window: every control of the control table, the panel and Calculate
+// commands, Exit, the banner and the web links.
 class ClassifierForm : public QWidget {
     Q_OBJECT
 public:
     explicit ClassifierForm(QWidget* parent = nullptr);
     ~ClassifierForm() override;
 
-    // The control of that name, or null (with a warning) when the window has none.
-    QWidget* control(std::string_view name);
-    // False until something first needs a control of the panels, which are built then.
+    const FrameControls& frame() const { return frame_; }
+    // The panels' controls, hidden until a panel command shows them, are built the first time
+    // anything needs them.
+    const Panels& panels();
     bool panelsBuilt() const { return panelsBuilt_; }
-    // The window as the commands see it.
-    Controls& controls();
+
+    // The panel commands: the chosen panel's controls show, the other panels' hide.
+    void showPanel(Panel chosen);
+    // The Calculate commands.
+    void calculate(Method method);
+    // One step of the banner.
+    void stepBanner();
+    // Hands the address to the desktop's default browser without waiting; a short message when
+    // no browser can be started.
+    void openAddress(std::string_view address);
+    // The modal warning box, with the application's title.
+    void warn(std::string_view message);
+    // How the desktop's locale writes numbers.
+    NumberFormat numberFormat() const;
+
     // The explained results of the method panels, and what the user can do with them.
     ExplainedResults& results() { return *results_; }
     ResultActions& resultActions() { return *resultActions_; }
@@ -45,12 +60,15 @@ private:
     void buildControls(bool shownAtStart);
     // Chains the focus in tab order through the controls built so far; returns the first.
     QWidget* orderFocus();
-    void connectHandler(QWidget* widget);
+    void connectCommand(Role role, QWidget* widget);
+    void connectPanels();
     void centreOnScreen();
     void runBanner(bool run);
 
-    QHash<QString, QWidget*> controls_;
-    std::unique_ptr<FormControls> adapter_;
+    // The widget of each row of the control table, once built; null before.
+    std::vector<QWidget*> widgets_;
+    FrameControls frame_;
+    Panels panels_;
     ExplainedResults* results_ = nullptr;
     ResultActions* resultActions_ = nullptr;
     QTimer* timer_ = nullptr;

@@ -1,14 +1,14 @@
 #include "control_factory.h"
 
-#include "banner_label.h"
-#include "caption_label.h"
-#include "command_button.h"
 #include "look.h"
-#include "outline.h"
 #include "qt_text.h"
 #include "screen_reader_texts.h"
-#include "xp_button.h"
-#include "xp_panel.h"
+#include "widgets/banner_label.h"
+#include "widgets/caption_label.h"
+#include "widgets/command_button.h"
+#include "widgets/outline.h"
+#include "widgets/xp_button.h"
+#include "widgets/xp_panel.h"
 
 #include <QLabel>
 #include <QLineEdit>

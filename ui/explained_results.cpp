@@ -1,12 +1,12 @@
 #include "explained_results.h"
 
 #include "classifier_form.h"
-#include "core/controls.h"
 #include "qt_text.h"
-#include "screen_reader_texts.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 
 namespace classifier {
 namespace {
@@ -20,24 +20,23 @@ std::size_t indexOf(Method method) {
 ExplainedResults::ExplainedResults(ClassifierForm& form) : QObject(&form), form_(form) {}
 
 void ExplainedResults::record(const UnifiedResult& result) {
-    keep(Method::Unified,
-         unifiedReport(result, inputs(Method::Unified), form_.controls().numberFormat()),
+    keep(Method::Unified, unifiedReport(result, inputs(Method::Unified), form_.numberFormat()),
          unifiedChartSample(result));
 }
 
 void ExplainedResults::record(const AashtoResult& result) {
-    const AashtoCaptions captions = {accessibleName(controlRow("Text10")),
-                                     accessibleName(controlRow("Text11"))};
+    const AashtoPanel& panel = form_.panels().aashto;
+    const AashtoCaptions captions = {toStdString(panel.soilType->accessibleName()),
+                                     toStdString(panel.groupIndex->accessibleName())};
     keep(Method::Aashto,
-         aashtoReport(result, inputs(Method::Aashto), captions, form_.controls().numberFormat()),
+         aashtoReport(result, inputs(Method::Aashto), captions, form_.numberFormat()),
          aashtoChartSample(result));
 }
 
 void ExplainedResults::keep(Method method, PanelReport report, ChartSample sample) {
     const QString tooltip = toQString(tooltipHtml(report));
     const QString description = toQString(report.heading);
-    for (const ControlRow* result : resultBoxes(method)) {
-        QWidget* box = form_.control(result->name);
+    for (QLineEdit* box : form_.panels().results(method)) {
         box->setToolTip(tooltip);
         box->setAccessibleDescription(description);
     }
@@ -49,8 +48,8 @@ void ExplainedResults::keep(Method method, PanelReport report, ChartSample sampl
 // The input boxes by their captions, with what they held for the calculation.
 std::vector<CaptionedText> ExplainedResults::inputs(Method method) const {
     std::vector<CaptionedText> texts;
-    for (const ControlRow* box : inputBoxes(method)) {
-        texts.push_back({accessibleName(*box), form_.controls().text(box->name)});
+    for (const QLineEdit* box : form_.panels().inputs(method)) {
+        texts.push_back({toStdString(box->accessibleName()), toStdString(box->text())});
     }
     return texts;
 }
@@ -60,7 +59,7 @@ std::optional<Method> ExplainedResults::shownPanel() const {
         return std::nullopt;
     }
     for (const Method method : kMethods) {
-        if (!form_.control(calculateButton(method).name)->isHidden()) {
+        if (!form_.panels().calculate(method)->isHidden()) {
             return method;
         }
     }

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "core/chart.h"
-#include "method_panels.h"
+#include "panels.h"
 #include "result_report.h"
+
+#include "core/chart/chart.h"
 
 #include <QObject>
 #include <array>

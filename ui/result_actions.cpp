@@ -4,6 +4,7 @@
 #include "classifier_form.h"
 #include "explained_results.h"
 #include "look.h"
+#include "ui_texts.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -13,13 +14,7 @@
 namespace classifier {
 namespace {
 
-const char* const kCopy = "کپی نتیجه";
-const char* const kCopyExplained = "کپی نتیجه با ورودی\u200Cها و توضیح";
-const char* const kShowChart = "نمایش روی نمودار";
 const QKeySequence kCopyExplainedKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
-
-// The panel area, where a right click opens the menu of the panel that shows.
-constexpr std::string_view kPanelArea = "Shape1";
 
 } // namespace
 
@@ -34,8 +29,8 @@ ResultActions::ResultActions(ClassifierForm& form, ExplainedResults& results)
 
 void ResultActions::watchInputs() {
     for (const Method method : kMethods) {
-        for (const ControlRow* input : inputBoxes(method)) {
-            form_.control(input->name)->installEventFilter(this);
+        for (QLineEdit* box : form_.panels().inputs(method)) {
+            box->installEventFilter(this);
         }
     }
 }
@@ -61,10 +56,11 @@ void ResultActions::copy(bool withExplanation) {
 
 QMenu* ResultActions::menuAt(const QPoint& point) {
     const auto method = results_.shownPanel();
-    if (!method ||
-        !form_.control(kPanelArea)
-             ->geometry()
-             .contains(form_.control(kPanelArea)->parentWidget()->mapFrom(&form_, point))) {
+    if (!method) {
+        return nullptr;
+    }
+    const QWidget* area = form_.panels().area;
+    if (!area->geometry().contains(area->parentWidget()->mapFrom(&form_, point))) {
         return nullptr;
     }
     auto* menu = new QMenu(&form_);
@@ -72,16 +68,16 @@ QMenu* ResultActions::menuAt(const QPoint& point) {
     menu->setLayoutDirection(Qt::RightToLeft);
     menu->setFont(look::font(9.75, false));
     const bool calculated = results_.hasResult(*method);
-    QAction* copy = menu->addAction(QString::fromUtf8(kCopy), this,
+    QAction* copy = menu->addAction(texts::copyResult(), this,
                                     [this, m = *method] { results_.copy(m, false); });
     copy->setShortcut(QKeySequence::Copy);
     copy->setEnabled(calculated);
-    QAction* explained = menu->addAction(QString::fromUtf8(kCopyExplained), this,
+    QAction* explained = menu->addAction(texts::copyResultExplained(), this,
                                          [this, m = *method] { results_.copy(m, true); });
     explained->setShortcut(kCopyExplainedKeys);
     explained->setEnabled(calculated);
     menu->addSeparator();
-    menu->addAction(QString::fromUtf8(kShowChart), this, [this, m = *method] { showChart(m); });
+    menu->addAction(texts::showOnChart(), this, [this, m = *method] { showChart(m); });
     return menu;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chart_window.h"
-#include "method_panels.h"
+#include "panels.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,16 +1,20 @@
 #include "result_report.h"
 
+#include "window_texts.h"
+
 #include "core/markup.h"
 #include "core/number_text.h"
+#include "core/persian_letters.h"
 
 namespace classifier {
 namespace {
 
 constexpr std::string_view kRightToLeftMark = "\u200F";
-constexpr std::string_view kNoGroup = "بدون گروه";
 
+// A box by its caption, which the window writes with its own letters.
 std::string line(const CaptionedText& item) {
-    return std::string(kRightToLeftMark) + item.caption + ": " + item.text + "\n";
+    return std::string(kRightToLeftMark) + withPersianLetters(item.caption) + ": " + item.text +
+           "\n";
 }
 
 } // namespace
@@ -28,14 +32,10 @@ PanelReport aashtoReport(const AashtoResult& result, std::vector<CaptionedText> 
                          const AashtoCaptions& captions, const NumberFormat& format) {
     const AashtoGroup* group = result.group();
     std::string heading = group ? std::string(materialText(*group, Language::Persian)) + " (" +
-                                      std::string(group->label) + ")"
-                                : std::string(kNoGroup);
-    std::string soilType(soilTypeText(result, Language::Persian));
-    while (soilType.ends_with(' ')) {
-        soilType.pop_back();
-    }
+                                      std::string(groupCaption(group->name)) + ")"
+                                : std::string(say(Word::NoGroup, Language::Persian));
     std::vector<CaptionedText> results = {
-        {captions.soilType, soilType},
+        {captions.soilType, std::string(soilTypeText(result, Language::Persian))},
         {captions.groupIndex, formatNumber(result.shownIndex(), format)},
     };
     std::vector<std::string> notes;

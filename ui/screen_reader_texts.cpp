@@ -6,32 +6,30 @@ namespace classifier {
 namespace {
 
 struct PictureTexts {
-    std::string_view control;
+    Role picture;
     std::string_view name;
     std::string_view description;
 };
 
 constexpr PictureTexts kPictures[] = {
-    {"Image1", "نشان برنامه", "سه الک روی هم، شماره ۴، ۴۰ و ۲۰۰، با نام و نسخه برنامه"},
-    {"Image2", "نمودار خمیری و لایه\u200Cهای خاک",
+    {Role::Emblem, "نشان برنامه", "سه الک روی هم، شماره ۴، ۴۰ و ۲۰۰، با نام و نسخه برنامه"},
+    {Role::Portrait, "نمودار خمیری و لایه\u200Cهای خاک",
      "نمودار خمیری و برش لایه\u200Cهای خاک، هر لایه با نشانه گروهش"},
 };
 
-const PictureTexts* pictureTexts(std::string_view control) {
+const PictureTexts* pictureTexts(Role role) {
     for (const PictureTexts& picture : kPictures) {
-        if (picture.control == control) {
+        if (role != Role::None && picture.picture == role) {
             return &picture;
         }
     }
     return nullptr;
 }
 
-// The field label of the same panel whose height spans the middle of the box, left of it.
+// The label whose buddy the box is.
 const ControlRow* captionOf(const ControlRow& box) {
-    const int middle = box.place.top + box.place.height / 2;
     for (const ControlRow& row : catalogue()) {
-        if (row.style == Style::Field && row.panel == box.panel && row.place.top <= middle &&
-            middle < row.place.top + row.place.height && row.place.left < box.place.left) {
+        if (box.role != Role::None && row.buddy == box.role) {
             return &row;
         }
     }
@@ -66,7 +64,7 @@ std::string accessibleName(const ControlRow& row) {
     case Kind::XpButton:
         return spoken(row.text);
     case Kind::Image: {
-        const PictureTexts* picture = pictureTexts(row.name);
+        const PictureTexts* picture = pictureTexts(row.role);
         return picture ? std::string(picture->name) : std::string();
     }
     default:
@@ -75,7 +73,7 @@ std::string accessibleName(const ControlRow& row) {
 }
 
 std::string accessibleDescription(const ControlRow& row) {
-    const PictureTexts* picture = pictureTexts(row.name);
+    const PictureTexts* picture = pictureTexts(row.role);
     return picture ? std::string(picture->description) : std::string();
 }
 

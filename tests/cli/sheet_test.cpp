@@ -158,8 +158,8 @@ TEST_P(ChooseLanguage, FromTheOptionOrTheLocale) {
     const std::string output = runCommand(arguments, kPersianInput, c.environment).output;
     const std::string persian = kUnifiedHeader +
                                 "34,98,38,26,,,SC,ماسه رس\u200Cدار,\n"
-                                "3,60,20,5,,,,,\u200Fcc\u200E: با ریزدانه 12 % یا کمتر لازم است، "
-                                "خالی است؛ \u200Fcu\u200E: با ریزدانه 12 % یا کمتر لازم است، "
+                                "3,60,20,5,,,,,\u200F\u2066cc\u2069: با ریزدانه 12 % یا کمتر لازم است، "
+                                "خالی است؛ \u200F\u2066cu\u2069: با ریزدانه 12 % یا کمتر لازم است، "
                                 "خالی است\n";
     const std::string english = kUnifiedHeader +
                                 "34,98,38,26,,,SC,Clayey sand,\n"
@@ -177,14 +177,17 @@ INSTANTIATE_TEST_SUITE_P(
                     LanguageCase{{}, {std::nullopt, std::nullopt, "fa_IR"}, true},
                     LanguageCase{{}, {"C.UTF-8", std::nullopt, "fa_IR"}, false}));
 
-TEST(ClassifySheet, PersianTextsOfTheWindowStayAsTheWindowShowsThem) {
+// Names, materials and notes in Persian letters, without the window's padding.
+TEST(ClassifySheet, PersianTextsUseThePersianLettersAndNoPadding) {
     const std::string output =
         runCommand({"aashto", "--lang", "fa"}, "p200,p40,p10,ll,pi\n15,25,40,20,3\n").output;
-    EXPECT_NE(output.find(",A-1-b,ماسه و شن يا قلوه سنگ,درشت دانه ,0,"
-                          "نشانه گروه اين نوع خاك برابر صفر است . | "
-                          "نشانه گروه منفي شد برابر صفر مي شود .,عالی تا خوب,\n"),
+    EXPECT_NE(output.find(",A-1-b,ماسه و شن یا قلوه سنگ,درشت\u200Cدانه,0,"
+                          "نشانه گروه این نوع خاک برابر صفر است . | "
+                          "نشانه گروه منفی شد برابر صفر می شود .,عالی تا خوب,\n"),
               std::string::npos)
         << output;
+    EXPECT_EQ(output.find("\u064A"), std::string::npos);
+    EXPECT_EQ(output.find("\u0643"), std::string::npos);
 }
 
 TEST(ClassifySheet, JsonLinesKeepEveryFieldAsTyped) {

@@ -1,7 +1,13 @@
-#include "core/chart.h"
+#include "core/chart/chart.h"
+#include "core/chart/svg.h"
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <clocale>
+#include <cstdlib>
+#include <regex>
+#include <sstream>
 #include <string>
 
 namespace classifier {
@@ -102,6 +108,41 @@ TEST(ChartSvg, DrawsEachSampleWithItsLabelAndThePersianTitleRightToLeft) {
     EXPECT_NE(svg.find(">A-7-6</text>"), std::string::npos);
     EXPECT_NE(svg.find("direction=\"rtl\""), std::string::npos);
     EXPECT_TRUE(svg.ends_with("</svg>\n"));
+}
+
+bool isNumber(std::string_view text) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc{} && end == text.data() + text.size();
+}
+
+// A desktop that writes "640,00" must still get a file every SVG reader takes.
+TEST(ChartSvg, NumbersReadBackUnderACommaLocale) {
+    setenv("LOCPATH", TEST_LOCALE_DIR, 1);
+    ASSERT_TRUE(std::setlocale(LC_ALL, "de_DE.UTF-8"));
+    const std::string svg = chartSvg(
+        unifiedChart({unifiedChartSample(*classifyUnified({60, 98, 45.5, 20.25, {}, {}}))}),
+        Language::Persian);
+    std::setlocale(LC_ALL, "C");
+    EXPECT_NE(svg.find("viewBox=\"0 0 640.00 480.00\""), std::string::npos);
+    const std::regex attribute(
+        R"re(\b(x|y|x1|y1|x2|y2|cx|cy|r|width|height|font-size|stroke-width)="([^"]*)")re");
+    std::size_t numbers = 0;
+    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), attribute);
+         it != std::sregex_iterator(); ++it, ++numbers) {
+        EXPECT_TRUE(isNumber((*it)[2].str())) << (*it)[0];
+    }
+    const std::regex points(R"re(points="([^"]*)")re");
+    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), points);
+         it != std::sregex_iterator(); ++it) {
+        std::istringstream pairs((*it)[1].str());
+        for (std::string pair; pairs >> pair; ++numbers) {
+            const auto comma = pair.find(',');
+            EXPECT_TRUE(isNumber(pair.substr(0, comma)) && isNumber(pair.substr(comma + 1)))
+                << pair;
+        }
+    }
+    EXPECT_GT(numbers, 100u);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "core/aashto.h"
 #include "core/number_text.h"
 #include "core/unified.h"
-#include "fake_window.h"
+#include "core/words.h"
 
 #include <gtest/gtest.h>
 
@@ -91,6 +91,29 @@ TEST(Paths, WriteNumbersInTheWindowsFormat) {
               "GI = 0,045 \u2265 0: shown as it is");
 }
 
+TEST(Paths, WriteTheirConstantsLikeTheSamplesNumbers) {
+    const NumberFormat comma{",", "."};
+    EXPECT_EQ(
+        explainUnified(*classifyUnified({34, 98, 38, 26, 1.06, 23.5}), Language::English, comma)[3],
+        "PI = 26 \u2265 0,73 \u00D7 (LL \u2212 20) = 13,14 and PI = 26 > 7: clay (C)");
+    EXPECT_EQ(explainAashto(*classifyAashto({36, 30, 10, 51, 9}), Language::English, comma)[1],
+              "GI = ((51 \u2212 40) \u00D7 0,005 + 0,2) \u00D7 (36 \u2212 35) + (9 \u2212 10) "
+              "\u00D7 (36 \u2212 15) \u00D7 0,01 = 0,045");
+}
+
+// A formula that starts with a number keeps its order in a right-to-left line.
+TEST(Paths, KeepPersianFormulasInLeftToRightIsolates) {
+    const std::string line = explainUnified(*classifyUnified({3, 60, 0, 0, 1.5, 6.5}),
+                                            Language::Persian, {"\u066B", "\u066C"})[3];
+    EXPECT_EQ(line, "\u200F\u2066"
+                    "1 \u2264 Cc = 1\u066B5 < 3\u2069 \u0648 "
+                    "\u2066"
+                    "Cu = 6\u066B5 \u2265 6\u2069: "
+                    "\u062E\u0648\u0628 \u062F\u0627\u0646\u0647\u200C\u0628\u0646\u062F"
+                    "\u06CC\u200C\u0634\u062F\u0647 (W)");
+    EXPECT_EQ(line.find("\u200E"), std::string::npos);
+}
+
 // Samples over the whole range of both methods, including the boundaries of their rules.
 void forEachSample(const std::function<void(double, double, double, double)>& visit) {
     for (double f : {0.0, 5.0, 8.0, 12.0, 15.0, 20.0, 25.0, 30.0, 35.0, 35.5, 36.0, 50.0, 60.0}) {
@@ -126,40 +149,17 @@ TEST(PersianTexts, UseThePersianYehAndKeheh) {
         }
         if (aashto->group()) {
             scan(std::string(ratingText(aashto->group()->rating, Language::Persian)));
+            scan(std::string(materialText(*aashto->group(), Language::Persian)));
+        }
+        scan(std::string(soilTypeText(*aashto, Language::Persian)));
+        for (const std::string_view note : noteTexts(*aashto, Language::Persian)) {
+            scan(std::string(note));
         }
     });
+    for (std::size_t word = 0; word < kWordCount; ++word) {
+        scan(std::string(inPersian(static_cast<Word>(word))));
+    }
     EXPECT_GT(scanned, 10000u);
-}
-
-// The window shows exactly what the result value holds.
-TEST(Handlers, WriteWhatTheResultHolds) {
-    test::FakeWindow window;
-    const NumberFormat format = window.numberFormat();
-    forEachSample([&](double f, double p, double ll, double pi) {
-        const auto n = [&format](double v) { return formatNumber(v, format); };
-        window.type("Text1", n(f));
-        window.type("Text2", n(p));
-        window.type("Text3", n(ll));
-        window.type("Text4", n(pi));
-        unifiedClassify(window);
-        EXPECT_EQ(window.text("Text5"), classifyUnified({f, p, ll, pi, 1.06, 23.5})->symbol.text());
-
-        for (const auto& [box, value] :
-             {std::pair{"E3", f}, {"e4", p}, {"e5", p}, {"e6", ll}, {"e7", pi}}) {
-            window.type(box, n(value));
-        }
-        aashtoClassify(window);
-        const auto result = classifyAashto({f, p, p, ll, pi});
-        const AashtoGroup* group = result->group();
-        EXPECT_EQ(window.text("Text8"), group ? group->label : std::string(23, '-'));
-        EXPECT_EQ(window.text("Text9"),
-                  group ? materialText(*group, Language::Persian) : std::string(32, '-'));
-        EXPECT_EQ(window.text("Text10"), soilTypeText(*result, Language::Persian));
-        EXPECT_EQ(window.text("Text11"), n(result->shownIndex()));
-        EXPECT_EQ(window.isVisible("Label20"), result->zeroIndexNote());
-        EXPECT_EQ(window.isVisible("Label21"), result->negativeIndex());
-    });
-    EXPECT_TRUE(window.messages.empty());
 }
 
 } // namespace

@@ -1,14 +1,12 @@
 #include "core/unified.h"
-#include "fake_window.h"
+#include "core/validation.h"
 
 #include <gtest/gtest.h>
 
 namespace classifier {
 namespace {
 
-using test::FakeWindow;
-
-// Texts typed into Text1, Text2, Text3, Text4, Text6, Text7 and the symbol expected in Text5.
+// Texts typed for F200, P4, LL, PI, Cc and Cu, and the symbol with a blank between its letters.
 struct Sample {
     const char* f;
     const char* p4;
@@ -24,33 +22,24 @@ void PrintTo(const Sample& s, std::ostream* os) {
         << "' Cu '" << s.cu << "'";
 }
 
-void typeSample(FakeWindow& window, const Sample& s) {
-    window.type("Text1", s.f);
-    window.type("Text2", s.p4);
-    window.type("Text3", s.ll);
-    window.type("Text4", s.pi);
-    window.type("Text6", s.cc);
-    window.type("Text7", s.cu);
+std::optional<UnifiedResult> classified(const Sample& s) {
+    FieldTexts texts;
+    texts.set(Quantity::Fines, s.f);
+    texts.set(Quantity::PassingNo4, s.p4);
+    texts.set(Quantity::LiquidLimit, s.ll);
+    texts.set(Quantity::PlasticityIndex, s.pi);
+    texts.set(Quantity::Cc, s.cc);
+    texts.set(Quantity::Cu, s.cu);
+    const Checked<UnifiedSample> checked = checkUnified(texts, {});
+    return checked.sample() ? classifyUnified(*checked.sample()) : std::nullopt;
 }
 
 class UnifiedSymbols : public testing::TestWithParam<Sample> {};
 
-TEST_P(UnifiedSymbols, WritesTheLettersThenTheSymbol) {
-    FakeWindow window;
-    typeSample(window, GetParam());
-    unifiedClassify(window);
-
-    const std::string symbol = GetParam().symbol;
-    EXPECT_TRUE(window.messages.empty());
-    EXPECT_EQ(window.text("Text5"), symbol);
-    std::vector<std::string> writes = {"Label6=" + symbol.substr(0, 1),
-                                       "Label7=" + symbol.substr(2, 1)};
-    if (symbol.size() == 9) {
-        EXPECT_EQ(symbol.substr(3, 5), " - " + symbol.substr(0, 1) + " ");
-        writes.push_back("Label10=" + symbol.substr(8, 1));
-    }
-    writes.push_back("Text5=" + symbol);
-    EXPECT_EQ(window.writes, writes);
+TEST_P(UnifiedSymbols, FollowTheRules) {
+    const std::optional<UnifiedResult> result = classified(GetParam());
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->symbol.text(), GetParam().symbol);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -93,39 +82,10 @@ INSTANTIATE_TEST_SUITE_P(
         // coefficients in a Persian keyboard's digits
         Sample{"3", "60", "0", "0", "\u06F2", "\u06F1\u06F0", "S W"}));
 
-TEST(UnifiedState, ASecondRunShowsOnlyItsOwnLetters) {
-    FakeWindow window;
-    typeSample(window, {"60", "98", "60", "40", "", "", ""});
-    unifiedClassify(window);
-    ASSERT_EQ(window.text("Text5"), "C H");
-    typeSample(window, {"8", "60", "20", "5", "2", "7", ""});
-    unifiedClassify(window);
-    EXPECT_EQ(window.text("Text5"), "S C - S W");
-    EXPECT_EQ(window.text("Label6"), "S");
-    EXPECT_EQ(window.text("Label7"), "C");
-    EXPECT_EQ(window.text("Label10"), "W");
-}
-
-TEST(UnifiedState, ASingleFormLeavesTheGradationLetterAlone) {
-    FakeWindow window;
-    typeSample(window, {"8", "60", "20", "5", "2", "7", ""});
-    unifiedClassify(window);
-    typeSample(window, {"60", "98", "60", "40", "", "", ""});
-    unifiedClassify(window);
-    EXPECT_EQ(window.text("Text5"), "C H");
-    EXPECT_EQ(window.text("Label10"), "W");
-}
-
-TEST(UnifiedState, ARefusalKeepsThePreviousSymbol) {
-    FakeWindow window;
-    unifiedClassify(window);
-    ASSERT_EQ(window.text("Text5"), "S C");
-    window.type("Text1", "3");
-    window.type("Text6", "");
-    const auto before = window.state();
-    unifiedClassify(window);
-    EXPECT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.state(), before);
+TEST(UnifiedSymbols, DualFormsPutTheirGradingPairFirstWhenCompact) {
+    const std::optional<UnifiedResult> result = classified({"8", "60", "20", "5", "2", "7", ""});
+    EXPECT_EQ(result->symbol.text(), "S C - S W");
+    EXPECT_EQ(result->symbol.compactText(), "SW-SC");
 }
 
 TEST(UnifiedMethod, GradingTestOnlyForTwelvePercentFinesOrLess) {

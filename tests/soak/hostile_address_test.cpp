@@ -1,6 +1,5 @@
 // The web links hand their address to the desktop as one URL, never to a shell: quotes, blanks
 // and shell punctuation stay inside the one address.
-#include "core/controls.h"
 #include "message_catcher.h"
 #include "tests/ui/form_fixture.h"
 
@@ -63,7 +62,7 @@ private slots:
     }
     void addressReachesTheBrowserWhole() {
         QFETCH(QString, address);
-        form->controls().openAddress(address.toStdString());
+        form->openAddress(address.toStdString());
         QCOMPARE(browser.opened.size(), 1);
         const QUrl url = browser.opened[0];
         QCOMPARE(url, QUrl(address));

@@ -1,10 +1,10 @@
 // A long session: a million banner steps and a hundred thousand classify clicks between panel
 // switches, some of them refused, must neither fail nor grow the program's memory.
 #include "banner.h"
-#include "core/messages.h"
 #include "message_catcher.h"
 #include "resident_memory.h"
 #include "tests/ui/form_fixture.h"
+#include "window_texts.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -84,12 +84,12 @@ class SoakTest : public QObject {
         const bool refused = index % kClicksPerRefusal == kClicksPerRefusal / 2;
         const QString sieve = text(*form, command.sieveBox);
         if (refused) {
-            form->controls().setText(command.sieveBox, "101");
+            write(*form, command.sieveBox, "101");
         }
         click(*form, command.calculate);
         const QStringList said = messages.take();
         if (refused) {
-            form->controls().setText(command.sieveBox, sieve.toStdString());
+            write(*form, command.sieveBox, sieve);
             refusals += said == QStringList{kRangeMessage};
         } else {
             results += said.isEmpty();
@@ -100,7 +100,7 @@ class SoakTest : public QObject {
         for (int index = from; index < to; ++index) {
             classifyOnce(index);
             for (int tick = 0; tick < kTicksPerClick; ++tick) {
-                classifier::rotateBanner(form->controls());
+                form->stepBanner();
             }
             if (index % 100 == 0) {
                 QCoreApplication::processEvents(); // paint what changed

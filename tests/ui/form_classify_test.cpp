@@ -2,9 +2,14 @@
 #include "app_config.h"
 #include "form_fixture.h"
 
+#include "core/aashto.h"
+#include "core/number_text.h"
+
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
+#include <cmath>
 
 using classifier::ClassifierForm;
 using namespace form_fixture;
@@ -84,6 +89,23 @@ private slots:
         QCOMPARE(texts({"Text8", "Text11"}), QStringList({"A - 2 - 4", "0"}));
         QVERIFY(control(*form, "Label20")->isVisible());
         QVERIFY(control(*form, "Label21")->isVisible());
+    }
+
+    // A huge group index keeps its exponent in sight; the reason on the box gives every digit.
+    void hugeGroupIndexShowsItsExponent() {
+        click(*form, "KewlButtons2");
+        setText(*form, "e6", "1.23456789123e307");
+        setText(*form, "e7", "9.87654321e306");
+        click(*form, "KewlButtons6");
+        const auto* box = qobject_cast<QLineEdit*>(control(*form, "Text11"));
+        QVERIFY2(box->text().endsWith("E+306"), qPrintable(box->text()));
+        QVERIFY(box->fontMetrics().horizontalAdvance(box->text()) < box->contentsRect().width());
+        const double index =
+            classifier::classifyAashto({36, 30, 10, 1.23456789123e307, 9.87654321e306})
+                ->shownIndex();
+        QVERIFY(std::abs(box->text().toDouble() - index) < index * 1e-3);
+        QVERIFY(box->toolTip().contains(
+            QString::fromStdString(classifier::formatNumber(index, form->numberFormat()))));
     }
 
     void refusalShowsOneModalWarningAndChangesNothing_data() {

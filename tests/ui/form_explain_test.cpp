@@ -94,8 +94,8 @@ private slots:
         click(*form, "KewlButtons2");
         click(*form, "KewlButtons6");
         const QString aashto = control(*form, "Text8")->toolTip();
-        QVERIFY(
-            aashto.contains(QString::fromUtf8("A-5\u200E: \u0642\u0628\u0648\u0644"))); // passed
+        QVERIFY(aashto.contains(
+            QString::fromUtf8("\u2066A-5\u2069: \u0642\u0628\u0648\u0644"))); // passed
         for (const char* box : {"Text9", "Text10", "Text11"}) {
             QCOMPARE(control(*form, box)->toolTip(), aashto);
         }
@@ -111,14 +111,44 @@ private slots:
 
         QTest::keyClick(form, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         const QStringList copied = lines(QApplication::clipboard()->text());
-        QCOMPARE(copied[2], kRightToLeftMark + QString::fromUtf8("در صد عبوري از الك 200: 34"));
+        // the window's caption, in the Persian letters of the rest of the text
+        QCOMPARE(copied[2], kRightToLeftMark + QString::fromUtf8("در صد عبوری از الک 200: 34"));
         QCOMPARE(copied[7], kRightToLeftMark + QString("Cu: 23.5"));
-        const auto path = classifier::explainUnified(
-            *classifier::classifyUnified({34, 98, 38, 26, 1.06, 23.5}),
-            classifier::Language::Persian, form->controls().numberFormat());
+        const auto path =
+            classifier::explainUnified(*classifier::classifyUnified({34, 98, 38, 26, 1.06, 23.5}),
+                                       classifier::Language::Persian, form->numberFormat());
         QCOMPARE(copied.mid(9, int(path.size())).join('\n'),
                  QString::fromStdString(path.front() + "\n" + path[1] + "\n" + path[2] + "\n" +
                                         path[3] + "\n" + path[4]));
+    }
+
+    // What the window writes itself is in Persian letters, the captions it quotes included.
+    void copiesAndReasonsUseThePersianYehAndKeheh() {
+        const QStringList arabicLetters = {QString(QChar(0x064A)), QString(QChar(0x0643))};
+        const auto scan = [&](const QString& text) {
+            for (const QString& letter : arabicLetters) {
+                QVERIFY2(!text.contains(letter), qPrintable(text));
+            }
+        };
+        const QList<QStringList> aashtoSamples = {{"15", "25", "40", "20", "3"},
+                                                  {"20", "40", "60", "30", "8"},
+                                                  {"60", "40", "60", "50", "21"}};
+        click(*form, "KewlButtons2");
+        for (const QStringList& sample : aashtoSamples) {
+            typeAashto(sample);
+            click(*form, "KewlButtons6");
+            QTest::keyClick(form, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+            scan(QApplication::clipboard()->text());
+            scan(control(*form, "Text8")->toolTip());
+        }
+        click(*form, "KewlButtons1");
+        for (const char* fines : {"3", "8", "34", "60"}) {
+            setText(*form, "Text1", fines);
+            click(*form, "KewlButtons5");
+            QTest::keyClick(form, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+            scan(QApplication::clipboard()->text());
+            scan(control(*form, "Text5")->toolTip());
+        }
     }
 
     void ctrlCInAnInputBoxCopiesItsSelectionElseTheResult() {

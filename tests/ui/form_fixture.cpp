@@ -1,10 +1,11 @@
 #include "form_fixture.h"
 
 #include "catalogue.h"
-#include "core/controls.h"
+#include "widgets/banner_label.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
@@ -13,7 +14,11 @@
 namespace form_fixture {
 
 QWidget* control(classifier::ClassifierForm& form, const char* name) {
-    QWidget* widget = form.control(name);
+    QWidget* widget = form.findChild<QWidget*>(name);
+    if (!widget && !form.panelsBuilt()) {
+        form.panels();
+        widget = form.findChild<QWidget*>(name);
+    }
     if (!widget) {
         qFatal("no control %s", name);
     }
@@ -21,8 +26,24 @@ QWidget* control(classifier::ClassifierForm& form, const char* name) {
 }
 
 QString text(classifier::ClassifierForm& form, const char* name) {
-    control(form, name); // stops the test on a name the window does not have
-    return QString::fromStdString(form.controls().text(name));
+    QWidget* widget = control(form, name);
+    if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+        return box->text();
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        return label->text();
+    }
+    if (auto* banner = qobject_cast<classifier::BannerLabel*>(widget)) {
+        return banner->caption();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        return button->text();
+    }
+    return {};
+}
+
+void write(classifier::ClassifierForm& form, const char* name, const QString& text) {
+    qobject_cast<QLineEdit*>(control(form, name))->setText(text);
 }
 
 void setText(classifier::ClassifierForm& form, const char* name, const QString& text) {
@@ -39,7 +60,9 @@ void click(classifier::ClassifierForm& form, const char* name) {
 
 void showStill(classifier::ClassifierForm& form) {
     form.show();
-    form.findChild<QTimer*>("Timer1")->stop();
+    form.findChild<QTimer*>(QString::fromUtf8(classifier::kBannerTimerName.data(),
+                                              qsizetype(classifier::kBannerTimerName.size())))
+        ->stop();
     if (!QTest::qWaitForWindowExposed(&form)) {
         qFatal("the form was not shown");
     }
@@ -48,8 +71,9 @@ void showStill(classifier::ClassifierForm& form) {
 QStringList visibleControls(classifier::ClassifierForm& form) {
     QStringList names;
     for (const classifier::ControlRow& row : classifier::catalogue()) {
-        if (form.control(row.name)->isVisible()) {
-            names << QString::fromUtf8(row.name.data(), qsizetype(row.name.size()));
+        const QString name = QString::fromUtf8(row.name.data(), qsizetype(row.name.size()));
+        if (control(form, name.toUtf8().constData())->isVisible()) {
+            names << name;
         }
     }
     names.sort();

@@ -13,7 +13,10 @@ namespace form_fixture {
 
 QWidget* control(classifier::ClassifierForm& form, const char* name);
 QString text(classifier::ClassifierForm& form, const char* name);
+// Types the text into the box, as the user does.
 void setText(classifier::ClassifierForm& form, const char* name, const QString& text);
+// Puts the text into the box at once.
+void write(classifier::ClassifierForm& form, const char* name, const QString& text);
 // A left click in the middle of the control.
 void click(classifier::ClassifierForm& form, const char* name);
 // Shows the form and waits until it is exposed, with its banner stopped.

@@ -65,6 +65,14 @@ private slots:
         QVERIFY2(readsPersian(ok), qPrintable(ok));
     }
 
+    // The group index is written with the desktop's decimal sign, as its boxes are read.
+    void groupIndexUsesTheDesktopsDecimalSign() {
+        click(*form, "KewlButtons2");
+        write(*form, "e6", QString::fromUtf8("۵۱"));
+        click(*form, "KewlButtons6");
+        QCOMPARE(text(*form, "Text11"), QString::fromUtf8("0\u066B045"));
+    }
+
     void textBoxMenuReadsPersianRightToLeft() {
         click(*form, "KewlButtons2");
         auto* box = qobject_cast<QLineEdit*>(control(*form, "E3"));

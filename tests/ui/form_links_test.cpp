@@ -1,9 +1,9 @@
 // The banner on the real window, and the controls that open web addresses.
 #include "app_config.h"
 #include "banner.h"
-#include "banner_label.h"
-#include "caption_label.h"
 #include "form_fixture.h"
+#include "widgets/banner_label.h"
+#include "widgets/caption_label.h"
 
 #include <QDesktopServices>
 #include <QTest>
@@ -133,7 +133,7 @@ private slots:
             plain.show();
             QCOMPARE(drawn, form->grab(strip).toImage());
             QCOMPARE(banner->captionRect().size(), plain.size());
-            classifier::rotateBanner(form->controls());
+            form->stepBanner();
         }
     }
 };

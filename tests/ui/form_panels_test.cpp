@@ -2,8 +2,6 @@
 // Exit.
 #include "form_fixture.h"
 
-#include "core/controls.h"
-
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
@@ -43,8 +41,8 @@ class FormPanelsTest : public QObject {
     ClassifierForm* form = nullptr;
 
     void showNotes() {
-        form->controls().setVisible("Label20", true);
-        form->controls().setVisible("Label21", true);
+        control(*form, "Label20")->setVisible(true);
+        control(*form, "Label21")->setVisible(true);
     }
 
 private slots:

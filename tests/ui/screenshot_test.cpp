@@ -1,9 +1,9 @@
 // Renders the window in the start state, on each panel and after each classification to PNG
 // files (in the build tree, for a person to look at) and checks that no caption is cut off.
 #include "catalogue.h"
-#include "command_button.h"
 #include "form_fixture.h"
-#include "xp_button.h"
+#include "widgets/command_button.h"
+#include "widgets/xp_button.h"
 
 #include <QDir>
 #include <QLabel>
@@ -60,7 +60,7 @@ class ScreenshotTest : public QObject {
 
     void expectNothingClipped() {
         for (const classifier::ControlRow& row : classifier::catalogue()) {
-            QWidget* widget = form->control(row.name);
+            QWidget* widget = control(*form, std::string(row.name).c_str());
             if (widget->isVisible()) {
                 QVERIFY2(clipping(widget).isEmpty(),
                          qPrintable(widget->objectName() + ": " + clipping(widget)));

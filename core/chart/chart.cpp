@@ -1,6 +1,6 @@
-#include "chart.h"
+#include "core/chart/chart.h"
 
-#include "chart_geometry.h"
+#include "core/chart/parts.h"
 
 #include <algorithm>
 #include <limits>
@@ -10,9 +10,6 @@ namespace classifier {
 using geometry::HalfPlane;
 
 namespace {
-
-constexpr Wording kXTitle = {"حد روانی LL", "Liquid limit LL"};
-constexpr Wording kYTitle = {"نشانه خمیری PI", "Plasticity index PI"};
 
 std::vector<double> coordinates(const std::vector<ChartSample>& samples, bool x) {
     std::vector<double> values;
@@ -26,11 +23,11 @@ std::vector<double> coordinates(const std::vector<ChartSample>& samples, bool x)
 
 } // namespace
 
-Chart emptyChart(Wording title, Wording note, std::vector<ChartSample> samples) {
+Chart emptyChart(Word title, Word note, std::vector<ChartSample> samples) {
     Chart chart;
     chart.title = title;
-    chart.xTitle = kXTitle;
-    chart.yTitle = kYTitle;
+    chart.xTitle = Word::LiquidLimitAxis;
+    chart.yTitle = Word::PlasticityIndexAxis;
     chart.x = geometry::fittedRange(0, 100, coordinates(samples, true));
     chart.y = geometry::fittedRange(0, 60, coordinates(samples, false));
     if (samples.size() == 1 && !samples.front().layer) {
@@ -54,7 +51,7 @@ void addZone(Chart& chart, std::string label, ChartLayer layer, ZoneStyle style,
     }
 }
 
-void addLine(Chart& chart, ChartPoint from, ChartPoint to, bool dashed, Wording label) {
+void addLine(Chart& chart, ChartPoint from, ChartPoint to, bool dashed, Word label) {
     if (const auto segment = geometry::clipSegment(from, to, chart.x, chart.y)) {
         chart.lines.push_back({segment->first, segment->second, dashed, label});
     }

@@ -1,8 +1,27 @@
 #pragma once
 
-#include "chart.h"
-
+#include <optional>
 #include <span>
+#include <utility>
+#include <vector>
+
+namespace classifier {
+
+struct ChartPoint {
+    double x = 0; // LL
+    double y = 0; // PI
+};
+
+using ChartPolygon = std::vector<ChartPoint>; // a convex polygon
+
+// An axis of a chart.
+struct Range {
+    double low = 0;
+    double high = 100;
+    double step = 10; // between ticks
+};
+
+} // namespace classifier
 
 // Plane geometry for the charts: convex zones cut out of the chart's box by half-planes.
 namespace classifier::geometry {
@@ -29,15 +48,3 @@ Range fittedRange(double low, double high, std::span<const double> values);
 inline constexpr double kChartLimit = 1000;
 
 } // namespace classifier::geometry
-
-// The parts the two charts are built of.
-namespace classifier {
-
-// A chart with its titles and axes wide enough for the samples; the note is said when its one
-// sample is not drawn.
-Chart emptyChart(Wording title, Wording note, std::vector<ChartSample> samples);
-void addZone(Chart& chart, std::string label, ChartLayer layer, ZoneStyle style,
-             std::uint32_t colour, std::vector<std::vector<geometry::HalfPlane>> pieces);
-void addLine(Chart& chart, ChartPoint from, ChartPoint to, bool dashed, Wording label);
-
-} // namespace classifier

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart.h"
+#include "core/chart/chart.h"
 
 #include <array>
 #include <cstdint>
@@ -10,7 +10,7 @@
 #include <vector>
 
 // A chart laid out on its canvas as the shapes and texts every picture of it draws, so that
-// the window, the saved PNG and the SVG file show the same thing.
+// a painted chart, its PNG and its SVG file show the same thing.
 namespace classifier {
 
 inline constexpr std::array<std::string_view, 5> kChartFontFamilies = {

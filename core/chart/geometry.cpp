@@ -1,4 +1,4 @@
-#include "chart_geometry.h"
+#include "core/chart/geometry.h"
 
 #include <algorithm>
 #include <array>

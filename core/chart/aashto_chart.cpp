@@ -1,6 +1,6 @@
 // The LL–PI chart of the AASHTO group rows, drawn from the rows themselves.
-#include "chart.h"
-#include "chart_geometry.h"
+#include "core/chart/chart.h"
+#include "core/chart/parts.h"
 
 #include <array>
 
@@ -43,7 +43,7 @@ HalfPlane halfPlane(const Condition& c, const Linear& left) {
 std::optional<std::vector<HalfPlane>> zoneOf(const AashtoGroup& group) {
     std::vector<HalfPlane> halves;
     for (const Condition& c : group.conditions) {
-        if (c.quantity == Quantity::F200) {
+        if (c.quantity == Quantity::Fines) {
             continue;
         }
         const std::optional<Linear> left = linear(c.quantity);
@@ -58,7 +58,8 @@ std::optional<std::vector<HalfPlane>> zoneOf(const AashtoGroup& group) {
 // A sample meets the F200 conditions of a layer's rows, or LL and PI do not decide its group.
 bool meetsF200(const AashtoGroup& group, double f200) {
     for (const Condition& c : group.conditions) {
-        if (c.quantity == Quantity::F200 && !compare(c.quantity, f200, c.relation, c.bound).holds) {
+        if (c.quantity == Quantity::Fines &&
+            !compare(c.quantity, f200, c.relation, c.bound).holds) {
             return false;
         }
     }
@@ -74,8 +75,8 @@ void addRows(Chart& chart, std::span<const AashtoGroup> rows, ChartLayer layer, 
     std::size_t next = 0;
     for (const AashtoGroup& row : rows) {
         if (const auto halves = zoneOf(row)) {
-            addZone(chart, row.compactLabel, layer, style, colours[next++ % colours.size()],
-                    {*halves});
+            addZone(chart, std::string(row.compactLabel), layer, style,
+                    colours[next++ % colours.size()], {*halves});
         }
     }
 }
@@ -95,9 +96,9 @@ const AashtoGroup& firstA2Row() {
 ChartSample aashtoChartSample(const AashtoResult& result) {
     const AashtoGroup* group = result.group();
     ChartSample point{{result.sample.liquidLimit, result.sample.plasticityIndex},
-                      group ? group->compactLabel : "\u2014",
+                      std::string(group ? group->compactLabel : "\u2014"),
                       std::nullopt};
-    const double f200 = result.sample.f200;
+    const double f200 = result.sample.fines;
     if (!result.coarse && meetsF200(fineGroups().front(), f200)) {
         point.layer = ChartLayer::AashtoFine;
     } else if (result.coarse && meetsF200(firstA2Row(), f200)) {
@@ -107,18 +108,14 @@ ChartSample aashtoChartSample(const AashtoResult& result) {
 }
 
 Chart aashtoChart(std::vector<ChartSample> samples, ChartLayer focus) {
-    Chart chart = emptyChart({"نمودار حد روانی و نشانه خمیری", "Liquid limit and plasticity index"},
-                             {"گروه این نمونه را الک\u200Cها تعیین می\u200Cکنند؛ LL و PI به "
-                              "تنهایی گروه آن را تعیین نمی\u200Cکنند",
-                              "The sieves decide this sample's group; LL and PI alone do not"},
-                             std::move(samples));
+    Chart chart = emptyChart(Word::AashtoChart, Word::NamedBySieves, std::move(samples));
     const bool a2 = focus == ChartLayer::AashtoA2;
     addRows(chart, fineGroups(), ChartLayer::AashtoFine,
             a2 ? ZoneStyle::Outlined : ZoneStyle::Filled, kFineColours);
     addRows(chart, coarseGroups(), ChartLayer::AashtoA2,
             a2 ? ZoneStyle::Filled : ZoneStyle::Outlined, kA2Colours);
     addLine(chart, {41, 11}, {geometry::kChartLimit * 2, geometry::kChartLimit * 2 - 30}, true,
-            {"PI = LL \u2212 30", "PI = LL \u2212 30"});
+            Word::A7DividingLine);
     return chart;
 }
 

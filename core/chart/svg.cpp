@@ -1,15 +1,25 @@
 // The charts as SVG documents.
-#include "chart_scene.h"
-#include "markup.h"
+#include "core/chart/svg.h"
 
-#include <cstdio>
+#include "core/chart/scene.h"
+#include "core/markup.h"
+
+#include <array>
+#include <charconv>
 
 namespace classifier {
 namespace {
 
+// "#RRGGBB"
 std::string colour(std::uint32_t rgb) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(rgb & 0xFFFFFF));
+    std::array<char, 8> digits{};
+    const auto end =
+        std::to_chars(digits.data(), digits.data() + digits.size(), rgb & 0xFFFFFF, 16);
+    std::string text =
+        "#" + std::string(6 - static_cast<std::size_t>(end.ptr - digits.data()), '0');
+    for (const char* c = digits.data(); c != end.ptr; ++c) {
+        text += *c >= 'a' ? static_cast<char>(*c - 'a' + 'A') : *c;
+    }
     return text;
 }
 
@@ -17,10 +27,12 @@ std::string paint(std::uint32_t rgb) {
     return rgb == kNoPaint ? "none" : colour(rgb);
 }
 
+// Two decimals and a ".", whatever the C library's locale says.
 std::string number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", value);
-    return text;
+    std::array<char, 352> text{}; // room for the largest double in full
+    const auto end =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, 2);
+    return std::string(text.data(), end.ptr);
 }
 
 std::string fontFamilies() {

@@ -1,6 +1,7 @@
 // The plasticity chart of the Unified method.
-#include "chart.h"
-#include "chart_geometry.h"
+#include "core/chart/chart.h"
+#include "core/chart/parts.h"
+#include "core/plasticity.h"
 
 namespace classifier {
 
@@ -41,13 +42,12 @@ void addZones(Chart& chart, ChartLayer focus) {
 
 void addLines(Chart& chart) {
     const double far = geometry::kChartLimit * 2;
-    addLine(chart, {kALineStart, 0}, {far, kALineSlope * (far - kALineStart)}, false,
-            {"خط A", "A-line"});
-    addLine(chart, {8, 0}, {far, 0.9 * (far - 8)}, true, {"خط U", "U-line"});
+    addLine(chart, {kALineStart, 0}, {far, kALineSlope * (far - kALineStart)}, false, Word::ALine);
+    addLine(chart, {8, 0}, {far, 0.9 * (far - 8)}, true, Word::ULine);
     addLine(chart, {kHighLiquidLimit, chart.y.low}, {kHighLiquidLimit, chart.y.high}, false,
-            {"LL = 50", "LL = 50"});
+            Word::HighLiquidLimitLine);
     addLine(chart, {kALineStart + kClayeyFinesPlasticity / kALineSlope, kClayeyFinesPlasticity},
-            {far, kClayeyFinesPlasticity}, true, {"PI = 7", "PI = 7"});
+            {far, kClayeyFinesPlasticity}, true, Word::ClayeyFinesLine);
 }
 
 } // namespace
@@ -76,12 +76,7 @@ ChartSample unifiedChartSample(const UnifiedResult& result) {
 }
 
 Chart unifiedChart(std::vector<ChartSample> samples, ChartLayer focus) {
-    Chart chart = emptyChart({"نمودار خمیری", "Plasticity chart"},
-                             {"این نمونه را دانه\u200Cبندی نام\u200Cگذاری می\u200Cکند؛ LL و PI در "
-                              "حروف آن اثری ندارند",
-                              "This sample is named by its grading; LL and PI do not decide its "
-                              "letters"},
-                             std::move(samples));
+    Chart chart = emptyChart(Word::PlasticityChart, Word::NamedByGrading, std::move(samples));
     chart.y.low = 0; // the Unified method takes no negative LL or PI
     chart.x.low = 0;
     addZones(chart, focus);

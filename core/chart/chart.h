@@ -1,8 +1,10 @@
 #pragma once
 
-#include "aashto.h"
-#include "language.h"
-#include "unified.h"
+#include "core/aashto.h"
+#include "core/chart/geometry.h"
+#include "core/language.h"
+#include "core/unified.h"
+#include "core/words.h"
 
 #include <cstdint>
 #include <optional>
@@ -12,13 +14,6 @@
 // The charts of liquid limit (across) against plasticity index (up) on which the two methods
 // draw their samples: the lines and zones of each method's rules, and the samples themselves.
 namespace classifier {
-
-struct ChartPoint {
-    double x = 0; // LL
-    double y = 0; // PI
-};
-
-using ChartPolygon = std::vector<ChartPoint>; // a convex polygon
 
 // The rules that decide a letter or a group from LL and PI, one set for each kind of sample.
 enum class ChartLayer {
@@ -42,7 +37,7 @@ struct Zone {
 struct ChartLine {
     ChartPoint from, to;
     bool dashed = false;
-    Wording label;
+    Word label;
 };
 
 // One sample: where it stands and what it is called. A sample whose letters or group LL and PI
@@ -53,22 +48,16 @@ struct ChartSample {
     std::optional<ChartLayer> layer;
 };
 
-struct Range {
-    double low = 0;
-    double high = 100;
-    double step = 10; // between ticks
-};
-
 struct Chart {
-    Wording title;
-    Wording xTitle;
-    Wording yTitle;
+    Word title;
+    Word xTitle;
+    Word yTitle;
     Range x, y;
     std::vector<Zone> zones;
     std::vector<ChartLine> lines;
     std::vector<ChartSample> samples;
     // Said on the chart when its one sample is not drawn.
-    std::optional<Wording> note;
+    std::optional<Word> note;
 };
 
 ChartSample unifiedChartSample(const UnifiedResult& result);
@@ -98,8 +87,5 @@ struct ChartFrame {
 inline constexpr double kChartWidth = 640;
 inline constexpr double kChartHeight = 480;
 ChartFrame chartFrame(double width = kChartWidth, double height = kChartHeight);
-
-// The chart as a standalone SVG document, its texts in the given language.
-std::string chartSvg(const Chart& chart, Language language);
 
 } // namespace classifier

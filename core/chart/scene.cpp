@@ -1,6 +1,6 @@
-#include "chart_scene.h"
+#include "core/chart/scene.h"
 
-#include "number_text.h"
+#include "core/number_text.h"
 
 // GCC 12 takes the members of a polygon moved within a growing vector of variants for
 // uninitialised, a false alarm of its -Wmaybe-uninitialized.
@@ -99,7 +99,7 @@ private:
             items_.push_back(SceneLine{at(line.from), end, line.dashed ? kDashedLine : kInk, 1.5,
                                        line.dashed ? Dash::Dashed : Dash::None});
             const double below = line.to.y >= chart_.y.high ? 14 : -6;
-            words({end.x - 4, end.y + below}, line.label.in(language_), kTextSize, Anchor::Right);
+            words({end.x - 4, end.y + below}, say(line.label, language_), kTextSize, Anchor::Right);
         }
     }
 
@@ -107,11 +107,11 @@ private:
         const double left = frame_.left, top = frame_.top;
         const double right = left + frame_.width, bottom = top + frame_.height;
         rectangle(left, top, right, bottom).stroke = kInk;
-        words({kChartWidth / 2, 28}, chart_.title.in(language_), kTitleSize, Anchor::Middle);
+        words({kChartWidth / 2, 28}, say(chart_.title, language_), kTitleSize, Anchor::Middle);
         last().bold = true;
-        words({(left + right) / 2, kChartHeight - 12}, chart_.xTitle.in(language_), kTextSize,
+        words({(left + right) / 2, kChartHeight - 12}, say(chart_.xTitle, language_), kTextSize,
               Anchor::Middle);
-        words({18, (top + bottom) / 2}, chart_.yTitle.in(language_), kTextSize, Anchor::Middle);
+        words({18, (top + bottom) / 2}, say(chart_.yTitle, language_), kTextSize, Anchor::Middle);
         last().rotation = -90;
     }
 
@@ -146,7 +146,7 @@ private:
 
     void note() {
         if (chart_.note) {
-            words({frame_.left + frame_.width / 2, frame_.top + 24}, chart_.note->in(language_),
+            words({frame_.left + frame_.width / 2, frame_.top + 24}, say(*chart_.note, language_),
                   kTextSize, Anchor::Middle);
             last().colour = kNote;
         }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/chart/chart.h"
+#include "core/chart/geometry.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The parts the two charts are built of.
+namespace classifier {
+
+// A chart with its titles and axes wide enough for the samples; the note is said when its one
+// sample is not drawn.
+Chart emptyChart(Word title, Word note, std::vector<ChartSample> samples);
+void addZone(Chart& chart, std::string label, ChartLayer layer, ZoneStyle style,
+             std::uint32_t colour, std::vector<std::vector<geometry::HalfPlane>> pieces);
+void addLine(Chart& chart, ChartPoint from, ChartPoint to, bool dashed, Word label);
+
+} // namespace classifier

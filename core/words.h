@@ -1,0 +1,123 @@
+#pragma once
+
+#include "language.h"
+
+#include <cstdint>
+#include <string_view>
+
+// Every wording the core writes, in one catalogue per language (words_persian.cpp,
+// words_english.cpp). Persian wordings use the Persian letters yeh (U+06CC) and keheh (U+06A9), as
+// a Persian keyboard types them.
+namespace classifier {
+
+enum class Word : std::uint8_t {
+    // parts and kinds of a soil
+    Gravel,
+    Sand,
+    Silt,
+    Clay,
+    Fines,
+    CoarseGrained,
+    FineGrained,
+    // the words of the Unified group names
+    WellGradedName,
+    PoorlyGradedName,
+    Silty,
+    Clayey,
+    Sandy,
+    Gravelly,
+    LeanClay,            // CL, without its plasticity words
+    FatClay,             // CH
+    LeanSilt,            // ML
+    ElasticSilt,         // MH
+    LowPlasticityWords,  // follow a fine soil's noun in Persian; nothing in English
+    HighPlasticityWords, //   "
+    With,
+    NameAnd,
+    // the Unified decision path
+    LowPlasticity,
+    HighPlasticity,
+    FinesNameTheSoil,
+    GradingNamesTheSoil,
+    DualSymbol,
+    WellGraded,
+    PoorlyGraded,
+    // the AASHTO results and decision path
+    SoilTypeCoarse,
+    SoilTypeFine,
+    FineSand,
+    GranularMaterial,
+    SiltyClayeyGranular,
+    SiltySoil,
+    ClayeySoil,
+    ExcellentToGood,
+    FairToPoor,
+    ZeroIndexNote,
+    NegativeIndexNote,
+    GroupIndex,
+    ShownAsZero,
+    ShownAsItIs,
+    Passed,
+    Failed,
+    WritesZeroIndex,
+    Group,
+    LastRowPassed,
+    RatingAsSubgrade,
+    NoGroup,
+    NoGroupRow,
+    ClosestRows,
+    // joiners of the paths and errors
+    And,
+    Comma,
+    Semicolon,
+    // the charts
+    LiquidLimitAxis,
+    PlasticityIndexAxis,
+    PlasticityChart,
+    AashtoChart,
+    NamedByGrading,
+    NamedBySieves,
+    ALine,
+    ULine,
+    HighLiquidLimitLine, // "LL = 50"
+    ClayeyFinesLine,     // "PI = 7"
+    A7DividingLine,      // "PI = LL − 30"
+    // the errors of a field or a row of a sheet
+    Empty,
+    NotANumber,
+    Outside0To100,
+    Below0,
+    NoSuchColumn,
+    NeededForGrading,
+    FieldsWhereHeaderHas,
+    FieldsEnd,
+    GroupIndexOverflow,
+};
+
+inline constexpr std::size_t kWordCount = static_cast<std::size_t>(Word::GroupIndexOverflow) + 1;
+
+std::string_view say(Word word, Language language);
+
+// The catalogues themselves.
+std::string_view inPersian(Word word);
+std::string_view inEnglish(Word word);
+
+// A catalogue of one language: every word once, in the order of Word.
+struct Wording {
+    Word word;
+    std::string_view text;
+};
+
+template <std::size_t N> constexpr bool isCatalogue(const Wording (&wordings)[N]) {
+    if (N != kWordCount) {
+        return false;
+    }
+    for (std::size_t i = 0; i < N; ++i) {
+        if (static_cast<std::size_t>(wordings[i].word) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace classifier

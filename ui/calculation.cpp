@@ -1,0 +1,90 @@
+#include "calculation.h"
+
+#include "qt_text.h"
+#include "window_texts.h"
+
+#include "core/number_text.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <algorithm>
+#include <string>
+
+namespace classifier {
+namespace {
+
+constexpr int kIndexDigits = 15;
+
+template <class Panel, class Sample>
+Checked<Sample> read(const Panel& panel, std::span<const FieldRule> fields,
+                     Checked<Sample> (*check)(const FieldTexts&, const NumberFormat&),
+                     const NumberFormat& format) {
+    std::array<std::string, 8> typed;
+    FieldTexts texts;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        typed[i] = toStdString(panel.box(fields[i].field)->text());
+        texts.set(fields[i].field, typed[i]);
+    }
+    return check(texts, format);
+}
+
+void writeText(QLineEdit* box, std::string_view text) {
+    box->setText(toQString(text));
+    box->setCursorPosition(0); // a text longer than its box shows its start
+}
+
+void writeLetter(QLabel* slot, char letter) {
+    slot->setText(QString(QChar(letter)));
+}
+
+} // namespace
+
+// The explanation on the box gives every digit.
+std::string indexText(const QLineEdit& box, double index, const NumberFormat& format) {
+    const int room = box.contentsRect().width() - box.fontMetrics().averageCharWidth();
+    std::string text = formatNumber(index, format, kIndexDigits);
+    for (int digits = kIndexDigits - 1;
+         digits > 0 && box.fontMetrics().horizontalAdvance(toQString(text)) > room; --digits) {
+        text = formatNumber(index, format, digits);
+    }
+    return text;
+}
+
+Checked<UnifiedSample> readSample(const UnifiedPanel& panel, const NumberFormat& format) {
+    return read(panel, unifiedFields(), checkUnified, format);
+}
+
+Checked<AashtoSample> readSample(const AashtoPanel& panel, const NumberFormat& format) {
+    return read(panel, aashtoFields(), checkAashto, format);
+}
+
+std::string_view warningFor(std::span<const FieldError> errors, std::span<const FieldRule> fields) {
+    const auto bounded = [&](const FieldError& error) {
+        return std::any_of(fields.begin(), fields.end(), [&](const FieldRule& rule) {
+            return rule.field == error.field && rule.accepts != Accepts::Any;
+        });
+    };
+    return std::any_of(errors.begin(), errors.end(), bounded) ? kRangeMessage : kNumberMessage;
+}
+
+void showResult(const UnifiedPanel& panel, const UnifiedResult& result) {
+    const UnifiedSymbol& symbol = result.symbol;
+    writeLetter(panel.typeLetter, symbol.type);
+    writeLetter(panel.secondLetter, symbol.second);
+    if (symbol.gradation) {
+        writeLetter(panel.gradationLetter, *symbol.gradation);
+    }
+    writeText(panel.symbol, symbol.text());
+}
+
+void showResult(const AashtoPanel& panel, const AashtoResult& result, const NumberFormat& format) {
+    writeText(panel.groupIndex, indexText(*panel.groupIndex, result.shownIndex(), format));
+    panel.negativeIndexNote->setVisible(result.negativeIndex());
+    writeText(panel.soilType, soilTypeCaption(result));
+    const AashtoGroup* group = result.group();
+    writeText(panel.material, group ? materialCaption(group->name) : kNoMaterial);
+    writeText(panel.group, group ? groupCaption(group->name) : kNoResult);
+    panel.zeroIndexNote->setVisible(result.zeroIndexNote());
+}
+
+} // namespace classifier
