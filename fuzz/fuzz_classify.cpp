@@ -35,7 +35,7 @@ void checkErrors(const Checked<Sample>& checked, std::span<const FieldRule> fiel
     }
 }
 
-void checkUnified(const FieldTexts& texts, const NumberFormat& format) {
+void fuzzUnified(const FieldTexts& texts, const NumberFormat& format) {
     const Checked<UnifiedSample> checked = classifier::checkUnified(texts, format);
     checkErrors(checked, unifiedFields());
     if (!checked.sample()) {
@@ -49,7 +49,7 @@ void checkUnified(const FieldTexts& texts, const NumberFormat& format) {
     }
 }
 
-void checkAashto(const FieldTexts& texts, const NumberFormat& format) {
+void fuzzAashto(const FieldTexts& texts, const NumberFormat& format) {
     const Checked<AashtoSample> checked = classifier::checkAashto(texts, format);
     checkErrors(checked, aashtoFields());
     if (!checked.sample()) {
@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const FieldRule& rule : aashtoFields()) {
         aashto.set(rule.field, parts[next++]);
     }
-    checkUnified(unified, format);
-    checkAashto(aashto, format);
+    fuzzUnified(unified, format);
+    fuzzAashto(aashto, format);
     return 0;
 }
