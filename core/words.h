@@ -92,9 +92,18 @@ enum class Word : std::uint8_t {
     FieldsWhereHeaderHas,
     FieldsEnd,
     GroupIndexOverflow,
+    // what a lab sheet says of itself
+    WorkbookRefused,
+    RowCountOne, // "1 row: "
+    RowCountMany,
+    Classified,
+    Refused,
+    RefusedRowOne, // "(row 12)"
+    RefusedRowsMany,
+    MoreRows, // "and 11 more"
 };
 
-inline constexpr std::size_t kWordCount = static_cast<std::size_t>(Word::GroupIndexOverflow) + 1;
+inline constexpr std::size_t kWordCount = static_cast<std::size_t>(Word::MoreRows) + 1;
 
 std::string_view say(Word word, Language language);
 

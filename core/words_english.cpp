@@ -81,6 +81,14 @@ constexpr Wording kEnglish[] = {
     {Word::FieldsWhereHeaderHas, " fields where the header has "},
     {Word::FieldsEnd, ""},
     {Word::GroupIndexOverflow, "so large that the group index leaves the range of numbers"},
+    {Word::WorkbookRefused, "this is a spreadsheet workbook: save it as CSV (UTF-8)"},
+    {Word::RowCountOne, " row: "},
+    {Word::RowCountMany, " rows: "},
+    {Word::Classified, " classified"},
+    {Word::Refused, " refused"},
+    {Word::RefusedRowOne, "row "},
+    {Word::RefusedRowsMany, "rows "},
+    {Word::MoreRows, " more"},
 };
 static_assert(isCatalogue(kEnglish));
 

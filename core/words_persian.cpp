@@ -82,6 +82,14 @@ constexpr Wording kPersian[] = {
     {Word::FieldsWhereHeaderHas, " خانه، در حالی که سطر عنوان "},
     {Word::FieldsEnd, " خانه دارد"},
     {Word::GroupIndexOverflow, "آن\u200Cقدر بزرگ که نشانه گروه از بازه اعداد بیرون می\u200Cرود"},
+    {Word::WorkbookRefused, "این پرونده یک کارپوشه صفحه\u200Cگسترده است: آن را با قالب CSV (UTF-8) ذخیره کنید"},
+    {Word::RowCountOne, " سطر: "},
+    {Word::RowCountMany, " سطر: "},
+    {Word::Classified, " طبقه\u200Cبندی شد"},
+    {Word::Refused, " رد شد"},
+    {Word::RefusedRowOne, "سطر "},
+    {Word::RefusedRowsMany, "سطرهای "},
+    {Word::MoreRows, " سطر دیگر"},
 };
 static_assert(isCatalogue(kPersian));
 
