@@ -50,8 +50,12 @@ bool writeFile(const QString& path, const QByteArray& bytes, QString* error) {
 } // namespace
 
 ChartView::ChartView(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(int(kChartWidth), int(kChartHeight));
+    setMinimumSize(int(kChartWidth) / 2, int(kChartHeight) / 2);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QSize ChartView::sizeHint() const {
+    return {int(kChartWidth), int(kChartHeight)};
 }
 
 void ChartView::setChart(Chart chart) {

@@ -15,6 +15,7 @@ class ChartView : public QWidget {
 public:
     explicit ChartView(QWidget* parent = nullptr);
     void setChart(Chart chart);
+    QSize sizeHint() const override;
     const Chart& chart() const { return chart_; }
 
 protected:

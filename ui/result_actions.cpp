@@ -5,6 +5,7 @@
 #include "explained_results.h"
 #include "look.h"
 #include "ui_texts.h"
+#include "window_placement.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -86,6 +87,9 @@ void ResultActions::showChart(Method method) {
         chart_ = new ChartWindow(&form_);
     }
     chart_->showChart(method, results_.chartSample(method));
+    if (!chart_->isVisible()) {
+        placeOnScreenOf(*chart_, form_);
+    }
     chart_->show();
     chart_->raise();
     chart_->activateWindow();

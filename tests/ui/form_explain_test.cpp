@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -193,6 +194,7 @@ private slots:
         menu->close();
         classifier::ChartWindow* chart = form->resultActions().chartWindow();
         QVERIFY(chart && chart->isVisible());
+        QVERIFY(form->screen()->availableGeometry().contains(chart->frameGeometry()));
         QCOMPARE(chart->windowTitle(), QString::fromUtf8("نمودار حد روانی و نشانه خمیری"));
         QCOMPARE(chart->chart().samples.size(), 1u);
         QCOMPARE(chart->chart().samples[0].label, std::string("A-5"));
