@@ -8,7 +8,7 @@ namespace classifier::cli {
 namespace {
 
 constexpr std::string_view kUsage =
-    R"(Usage: soil-classify unified|aashto [options] [FILE]
+    R"usage(Usage: soil-classify unified|aashto [options] [FILE]
 Classify every sample of a lab sheet (CSV) by the Unified or the AASHTO system.
 
   FILE                CSV input; "-" or none: standard input
@@ -18,13 +18,17 @@ Classify every sample of a lab sheet (CSV) by the Unified or the AASHTO system.
   --lang fa|en        language of names, materials, notes and explanations;
                       default fa when LC_ALL, LC_MESSAGES or LANG (first set) starts with "fa",
                       else en
+  --column ROLE=HEADER
+                      the column that holds ROLE (p200, p4, p40, p10, ll, pl, pi, cc, cu,
+                      d10, d30, d60, id, ...); repeatable. Otherwise columns are found by
+                      their headers as labs write them: "F200", "LL (%)", «حد روانی»
   --chart F.svg       also draw every classified sample on the chart
   -h, --help          this usage
   --version           the program's version
 
 Columns read: unified p200, p4, ll, pi, cc, cu; aashto p200, p40, p10, ll, pi.
 Exit status: 0 every row classified, 1 a row has an error, 2 the command could not run.
-)";
+)usage";
 
 // CLI11 may explain a problem over several lines; the command reports it in one.
 std::string oneLine(std::string text) {
@@ -60,6 +64,19 @@ CommandLine parseCommandLine(std::span<const char* const> arguments) {
         ->check([](const std::string& path) {
             return path.empty() ? std::string("needs a file name") : std::string();
         });
+    std::vector<std::string> columns;
+    app.add_option("--column", columns, "ROLE=HEADER: the column that holds a role")
+        ->check([](const std::string& choice) {
+            const auto equals = choice.find('=');
+            if (equals == std::string::npos || equals + 1 == choice.size()) {
+                return std::string("takes ROLE=HEADER, such as p200=\"Fines %\"");
+            }
+            return sheet::roleNamed(choice.substr(0, equals))
+                       ? std::string()
+                       : "no role \"" + choice.substr(0, equals) +
+                             "\"; the roles are id, p200, p4, p40, p10, ll, pl, pi, cc, cu, d10, "
+                             "d30, d60, ll_oven_dried, organic";
+        });
     app.set_version_flag("--version", std::string(), "the program's version");
     try {
         app.parse(static_cast<int>(arguments.size()), arguments.data());
@@ -74,6 +91,11 @@ CommandLine parseCommandLine(std::span<const char* const> arguments) {
         return line;
     }
     o.method = method == "aashto" ? Method::Aashto : Method::Unified;
+    for (const std::string& choice : columns) {
+        const auto equals = choice.find('=');
+        o.columns.push_back(
+            {*sheet::roleNamed(choice.substr(0, equals)), choice.substr(equals + 1)});
+    }
     o.format = format == "json" ? Format::JsonLines : Format::Csv;
     if (!language.empty()) {
         o.language = language == "fa" ? Language::Persian : Language::English;

@@ -1,15 +1,17 @@
 #pragma once
 
 #include "core/language.h"
+#include "core/method.h"
+#include "sheet/columns.h"
 
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace classifier::cli {
 
-enum class Method { Unified, Aashto };
 enum class Format { Csv, JsonLines };
 
 struct Options {
@@ -20,6 +22,7 @@ struct Options {
     bool explain = false;
     std::optional<Language> language; // unset: from the environment
     std::optional<std::string> chart;
+    std::vector<sheet::ColumnChoice> columns; // the user's --column choices
 };
 
 // What the command line asks for: a run, the usage, the version, or nothing it can do.

@@ -3,7 +3,7 @@
 #include "csv_reader.h"
 #include "output.h"
 #include "row_writer.h"
-#include "sheet.h"
+#include "sheet/row_classifier.h"
 
 #include "core/chart/svg.h"
 
@@ -71,8 +71,8 @@ private:
 // asked for, every classified sample is added to `samples`.
 bool classifySheet(const Options& options, Language language, const InputFile& input,
                    int standardInput, Output& output, std::vector<ChartSample>& samples) {
-    const std::unique_ptr<SheetClassifier> sheet =
-        SheetClassifier::create(options.method, language, options.explain);
+    const std::unique_ptr<sheet::RowClassifier> sheet =
+        sheet::RowClassifier::create(options.method, language, options.explain);
     if (options.chart) {
         sheet->keepChartSamples();
     }
@@ -84,7 +84,7 @@ bool classifySheet(const Options& options, Language language, const InputFile& i
         if (!headerRead) {
             headerRead = true;
             sheet->setDelimiter(reader->delimiter());
-            sheet->readHeader(row);
+            sheet->readHeader(row, options.columns);
             writer->header(row, sheet->resultNames());
             return;
         }

@@ -3,6 +3,7 @@
 #include "catalogue.h"
 
 #include "core/comparison.h"
+#include "core/method.h"
 
 #include <array>
 #include <vector>
@@ -18,7 +19,6 @@ namespace classifier {
 
 class BannerLabel;
 
-enum class Method { Unified, Aashto };
 inline constexpr std::array<Method, 2> kMethods = {Method::Unified, Method::Aashto};
 
 // The controls that show from the start: the four command buttons and the banner.

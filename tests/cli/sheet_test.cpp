@@ -156,11 +156,11 @@ TEST_P(ChooseLanguage, FromTheOptionOrTheLocale) {
     std::vector<std::string> arguments{"unified"};
     arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
     const std::string output = runCommand(arguments, kPersianInput, c.environment).output;
-    const std::string persian = kUnifiedHeader +
-                                "34,98,38,26,,,SC,ماسه رس\u200Cدار,\n"
-                                "3,60,20,5,,,,,\u200F\u2066cc\u2069: با ریزدانه 12 % یا کمتر لازم است، "
-                                "خالی است؛ \u200F\u2066cu\u2069: با ریزدانه 12 % یا کمتر لازم است، "
-                                "خالی است\n";
+    const std::string persian =
+        kUnifiedHeader + "34,98,38,26,,,SC,ماسه رس\u200Cدار,\n"
+                         "3,60,20,5,,,,,\u200F\u2066cc\u2069: با ریزدانه 12 % یا کمتر لازم است، "
+                         "خالی است؛ \u200F\u2066cu\u2069: با ریزدانه 12 % یا کمتر لازم است، "
+                         "خالی است\n";
     const std::string english = kUnifiedHeader +
                                 "34,98,38,26,,,SC,Clayey sand,\n"
                                 "3,60,20,5,,,,,\"cc: needed with 12 % fines or less, empty; "
@@ -176,6 +176,23 @@ INSTANTIATE_TEST_SUITE_P(
                     LanguageCase{{}, {"", "fa", "en"}, true},
                     LanguageCase{{}, {std::nullopt, std::nullopt, "fa_IR"}, true},
                     LanguageCase{{}, {"C.UTF-8", std::nullopt, "fa_IR"}, false}));
+
+// Headers as labs write them, in English or Persian, or named with --column.
+TEST(ClassifySheet, FindsItsColumnsByTheirHeaders) {
+    const std::string persian = "نمونه,درصد عبوری از الک ۲۰۰,الک ۴,حد روانی,نشانه خمیری\n"
+                                "S1,34,98,38,26\n";
+    EXPECT_EQ(runCommand({"unified"}, persian).output, persian.substr(0, persian.find('\n')) +
+                                                           ",symbol,group_name,error\n" +
+                                                           "S1,34,98,38,26,SC,Clayey sand,\n");
+    const std::string english = "Sample,F200,Passing No. 4,LL (%),P.I,Fines\nS1,34,98,38,26,8\n";
+    const test::CommandResult chosen =
+        runCommand({"unified", "--column", "p200=Fines", "--column", "pi=P.I"}, english);
+    // 8 % fines, from the chosen column: Cc and Cu are needed
+    EXPECT_EQ(chosen.status, 1);
+    EXPECT_NE(chosen.output.find("cc: needed with 12 % fines or less"), std::string::npos)
+        << chosen.output;
+    EXPECT_EQ(runCommand({"unified", "--column", "p2000=x"}, english).status, 2);
+}
 
 // Names, materials and notes in Persian letters, without the window's padding.
 TEST(ClassifySheet, PersianTextsUseThePersianLettersAndNoPadding) {
@@ -255,9 +272,15 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{{"unified", "--chart", "/no/such/dir/c.svg"},
                     kSheet,
                     "cannot write /no/such/dir/c.svg: No such file or directory"},
-        RefusalCase{{"aashto"}, kSheet, "the header has no column \"p40\""},
-        RefusalCase{
-            {"unified"}, "p200,P200,p4,ll,pi\n", "the column \"p200\" appears twice in the header"},
+        RefusalCase{{"aashto"},
+                    kSheet,
+                    "the header has no column for p40 (found: \"p200\", \"p4\", \"ll\", "
+                    "\"pi\"); it is found under names like p40, \"passing no. 40\", #40, 0.425 "
+                    "mm, «الک ۴۰», «عبوری از الک 40», or say which with --column p40=HEADER"},
+        RefusalCase{{"unified"},
+                    "p200,F200,p4,ll,pi\n",
+                    "the columns \"p200\" and \"F200\" both give p200; say which with --column "
+                    "p200=HEADER"},
         RefusalCase{{"unified"}, "", "the input is empty: it has no header row"},
         RefusalCase{{"unified", "/no/such/sheet.csv"},
                     kSheet,

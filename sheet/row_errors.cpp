@@ -1,14 +1,11 @@
-#include "row_errors.h"
+#include "sheet/row_errors.h"
 
 #include "core/path_text.h"
 
 #include <array>
 
-namespace classifier::cli {
+namespace classifier::sheet {
 namespace {
-
-constexpr std::array<std::string_view, 8> kColumns = {"p200", "p4", "p40", "p10",
-                                                      "ll",   "pi", "cc",  "cu"};
 
 const NumberFormat kDecimalPoint{".", ","};
 
@@ -32,30 +29,20 @@ Word wordOf(Problem problem) {
 
 } // namespace
 
-std::string_view columnName(Quantity field) {
-    const auto index = static_cast<std::size_t>(field);
-    return index < kColumns.size() ? kColumns[index] : std::string_view();
-}
-
 void RowErrors::start() {
     if (!text_.empty()) {
         text_ += say(Word::Semicolon, language_);
     }
 }
 
-void RowErrors::add(std::span<const FieldError> errors) {
-    for (const FieldError& error : errors) {
-        add(error);
-    }
-}
-
 // "p4: outside 0 to 100", "cc: needed with 12 % fines or less, empty", "ll, pi: so large ..."
-void RowErrors::add(const FieldError& error) {
+void RowErrors::add(const FieldError& error, std::string_view column,
+                    std::string_view otherColumn) {
     start();
-    std::string columns(columnName(error.field));
+    std::string columns(column);
     if (error.with) {
         columns += ", ";
-        columns += columnName(*error.with);
+        columns += otherColumn;
     }
     StepWriter writer(language_, kDecimalPoint);
     writer.symbols(columns);
@@ -77,4 +64,4 @@ void RowErrors::addFieldCount(std::size_t fields, std::size_t headerFields) {
                  .take();
 }
 
-} // namespace classifier::cli
+} // namespace classifier::sheet

@@ -8,10 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace classifier::cli {
-
-// The column a sheet gives a quantity: "p200", "p4", "p40", "p10", "ll", "pi", "cc", "cu".
-std::string_view columnName(Quantity field);
+namespace classifier::sheet {
 
 // The errors of one row, "p4: outside 0 to 100; ll: not a number", in one language.
 class RowErrors {
@@ -22,16 +19,16 @@ public:
     bool empty() const { return text_.empty(); }
     const std::string& text() const { return text_; }
 
-    void add(std::span<const FieldError> errors);
+    // The error of a field, by the names of its columns: "p4: outside 0 to 100".
+    void add(const FieldError& error, std::string_view column, std::string_view otherColumn);
     // The row has another number of fields than the header.
     void addFieldCount(std::size_t fields, std::size_t headerFields);
 
 private:
-    void add(const FieldError& error);
     void start();
 
     Language language_;
     std::string text_;
 };
 
-} // namespace classifier::cli
+} // namespace classifier::sheet

@@ -1,6 +1,4 @@
-#include "sheet.h"
-
-#include "output.h"
+#include "sheet/row_classifier.h"
 
 #include "core/aashto.h"
 #include "core/number_text.h"
@@ -9,31 +7,15 @@
 
 #include <algorithm>
 
-namespace classifier::cli {
+namespace classifier::sheet {
 namespace {
 
-constexpr std::size_t kMissing = static_cast<std::size_t>(-1);
 constexpr std::string_view kStepSeparator = " | ";
 const NumberFormat kDecimalPoint{".", ","};
 
 // In a sheet delimited by ";" or tab, "," is the decimal point; "." still reads as one, as no
 // digits are grouped with it.
 const NumberFormat kDecimalComma{",", "\u00A0"};
-
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-bool sameName(std::string_view header, std::string_view name) {
-    header = trimmed(header);
-    return std::equal(header.begin(), header.end(), name.begin(), name.end(), [](char a, char b) {
-        return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b;
-    });
-}
 
 std::string joined(const std::vector<std::string>& steps) {
     std::string text;
@@ -54,17 +36,17 @@ std::vector<std::string_view> withErrorColumns(std::vector<std::string_view> nam
     return names;
 }
 
-class UnifiedSheet : public SheetClassifier {
+class UnifiedSheet : public RowClassifier {
 public:
     UnifiedSheet(Language language, bool explain)
-        : SheetClassifier(unifiedFields(), withErrorColumns({"symbol", "group_name"}, explain),
-                          language, explain) {}
+        : RowClassifier(unifiedFields(), withErrorColumns({"symbol", "group_name"}, explain),
+                        language, explain) {}
 
 private:
     void classifyFields(Row row) override {
         const Checked<UnifiedSample> checked = checkUnified(fieldTexts(row), format_);
         if (!checked.sample()) {
-            errors_.add(checked.errors());
+            refuse(checked.errors());
             return;
         }
         const std::optional<UnifiedResult> result = classifyUnified(*checked.sample());
@@ -84,20 +66,20 @@ private:
     std::string name_;
 };
 
-class AashtoSheet : public SheetClassifier {
+class AashtoSheet : public RowClassifier {
 public:
     AashtoSheet(Language language, bool explain)
-        : SheetClassifier(aashtoFields(),
-                          withErrorColumns({"group", "material", "soil_type", "group_index",
-                                            "group_index_note", "subgrade_rating"},
-                                           explain),
-                          language, explain) {}
+        : RowClassifier(aashtoFields(),
+                        withErrorColumns({"group", "material", "soil_type", "group_index",
+                                          "group_index_note", "subgrade_rating"},
+                                         explain),
+                        language, explain) {}
 
 private:
     void classifyFields(Row row) override {
         const Checked<AashtoSample> checked = checkAashto(fieldTexts(row), format_);
         if (!checked.sample()) {
-            errors_.add(checked.errors());
+            refuse(checked.errors());
             return;
         }
         const std::optional<AashtoResult> result = classifyAashto(*checked.sample());
@@ -139,48 +121,62 @@ private:
 
 } // namespace
 
-std::unique_ptr<SheetClassifier> SheetClassifier::create(Method method, Language language,
-                                                         bool explain) {
+ColumnRole roleOf(Quantity field) {
+    switch (field) {
+    case Quantity::Fines:
+        return ColumnRole::P200;
+    case Quantity::PassingNo4:
+        return ColumnRole::P4;
+    case Quantity::PassingNo40:
+        return ColumnRole::P40;
+    case Quantity::PassingNo10:
+        return ColumnRole::P10;
+    case Quantity::LiquidLimit:
+        return ColumnRole::LL;
+    case Quantity::Cc:
+        return ColumnRole::Cc;
+    case Quantity::Cu:
+        return ColumnRole::Cu;
+    default:
+        return ColumnRole::PI;
+    }
+}
+
+std::unique_ptr<RowClassifier> RowClassifier::create(Method method, Language language,
+                                                     bool explain) {
     if (method == Method::Unified) {
         return std::make_unique<UnifiedSheet>(language, explain);
     }
     return std::make_unique<AashtoSheet>(language, explain);
 }
 
-SheetClassifier::SheetClassifier(std::span<const FieldRule> fields,
-                                 std::vector<std::string_view> names, Language language,
-                                 bool explain)
+RowClassifier::RowClassifier(std::span<const FieldRule> fields, std::vector<std::string_view> names,
+                             Language language, bool explain)
     : language_(language), explain_(explain), format_(kDecimalPoint), errors_(language),
       texts_(names.size()), names_(std::move(names)), fields_(fields) {}
 
-void SheetClassifier::readHeader(Row header) {
+void RowClassifier::readHeader(Row header, std::span<const ColumnChoice> choices) {
     width_ = header.size();
-    for (std::size_t i = 0; i < fields_.size(); ++i) {
-        const std::string_view name = columnName(fields_[i].field);
-        columns_[i] = kMissing;
-        for (std::size_t field = 0; field < header.size(); ++field) {
-            if (!sameName(header[field], name)) {
-                continue;
-            }
-            if (columns_[i] != kMissing) {
-                throw CommandError("the column \"" + std::string(name) +
-                                   "\" appears twice in the header");
-            }
-            columns_[i] = field;
+    columns_ = Columns::find(header, choices);
+    headerNames_.clear();
+    for (const FieldRule& rule : fields_) {
+        const std::optional<std::size_t> column = columns_.of(roleOf(rule.field));
+        if (!column && !rule.optional) {
+            Columns::missing(roleOf(rule.field), header);
         }
-        if (columns_[i] == kMissing && !fields_[i].optional) {
-            throw CommandError("the header has no column \"" + std::string(name) + "\"");
-        }
+        headerNames_.emplace_back(column ? std::string(header[*column])
+                                         : std::string(roleName(roleOf(rule.field))));
     }
 }
 
-void SheetClassifier::setDelimiter(char delimiter) {
+void RowClassifier::setDelimiter(char delimiter) {
     format_ = delimiter == ',' ? kDecimalPoint : kDecimalComma;
 }
 
-bool SheetClassifier::classify(Row row) {
+bool RowClassifier::classify(Row row) {
     std::fill(texts_.begin(), texts_.end(), std::string_view());
     errors_.clear();
+    fieldErrors_.clear();
     sample_.reset();
     if (row.size() != width_) {
         errors_.addFieldCount(row.size(), width_);
@@ -195,18 +191,34 @@ bool SheetClassifier::classify(Row row) {
     return true;
 }
 
-const FieldTexts& SheetClassifier::fieldTexts(Row row) {
-    for (std::size_t i = 0; i < fields_.size(); ++i) {
-        if (columns_[i] != kMissing) {
-            fieldTexts_.set(fields_[i].field, row[columns_[i]]);
+const FieldTexts& RowClassifier::fieldTexts(Row row) {
+    for (const FieldRule& rule : fields_) {
+        if (const std::optional<std::size_t> column = columns_.of(roleOf(rule.field))) {
+            fieldTexts_.set(rule.field, row[*column]);
         }
     }
     return fieldTexts_;
 }
 
-void SheetClassifier::setExplanation(const std::vector<std::string>& steps) {
+void RowClassifier::refuse(std::span<const FieldError> errors) {
+    fieldErrors_.assign(errors.begin(), errors.end());
+    for (const FieldError& error : errors) {
+        errors_.add(error, nameOf(error.field), error.with ? nameOf(*error.with) : "");
+    }
+}
+
+std::string_view RowClassifier::nameOf(Quantity field) const {
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        if (fields_[i].field == field) {
+            return headerNames_[i];
+        }
+    }
+    return {};
+}
+
+void RowClassifier::setExplanation(const std::vector<std::string>& steps) {
     explanation_ = joined(steps);
     texts_[texts_.size() - 2] = explanation_;
 }
 
-} // namespace classifier::cli
+} // namespace classifier::sheet
