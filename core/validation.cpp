@@ -28,8 +28,38 @@ constexpr std::array<FieldRule, 5> kAashto = {{
     {Q::PlasticityIndex, Accepts::Any},
 }};
 
-bool blank(std::string_view text) {
-    return text.find_first_not_of(" \t") == std::string_view::npos;
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// What labs write for a value not measured: nothing, or a dash.
+bool empty(std::string_view text) {
+    text = trimmed(text);
+    return text.empty() || text == "-" || text == "\u2013" || text == "\u2014";
+}
+
+// "<5", "≥ 90", "5-10", "5 – 10": a bound or a range.
+bool bound(std::string_view text, const NumberFormat& format) {
+    text = trimmed(text);
+    for (const std::string_view sign : {"<", ">", "\u2264", "\u2265"}) {
+        if (text.starts_with(sign)) {
+            return parseNumber(text.substr(sign.size()), format).has_value();
+        }
+    }
+    for (const std::string_view dash : {"-", "\u2013"}) {
+        for (std::size_t at = text.find(dash, 1); at != std::string_view::npos;
+             at = text.find(dash, at + 1)) {
+            if (parseNumber(text.substr(0, at), format) &&
+                parseNumber(text.substr(at + dash.size()), format)) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 // Reads every field of the rules that is not optional; the values land in rule order.
@@ -66,12 +96,12 @@ FieldReading readField(std::optional<std::string_view> text, Accepts accepts,
     if (!text) {
         return {std::nullopt, Problem::Missing};
     }
-    if (blank(*text)) {
+    if (empty(*text)) {
         return {std::nullopt, Problem::Empty};
     }
     const std::optional<double> value = parseNumber(*text, format);
     if (!value) {
-        return {std::nullopt, Problem::NotANumber};
+        return {std::nullopt, bound(*text, format) ? Problem::Bound : Problem::NotANumber};
     }
     if (accepts != Accepts::Any && *value < 0) {
         return {std::nullopt,

@@ -38,8 +38,9 @@ std::span<const FieldRule> aashtoFields();
 // How a field is wrong.
 enum class Problem : std::uint8_t {
     Missing, // the input has no such field at all
-    Empty,
+    Empty, // nothing, or a dash for nothing
     NotANumber,
+    Bound, // "<5", ">90", "5-10": a bound or a range, not a measured value
     Outside0To100,
     Below0,
     GroupIndexOverflow, // LL and PI so large that the group index leaves the range of numbers

@@ -85,6 +85,7 @@ enum class Word : std::uint8_t {
     // the errors of a field or a row of a sheet
     Empty,
     NotANumber,
+    BoundNotMeasured,
     Outside0To100,
     Below0,
     NoSuchColumn,

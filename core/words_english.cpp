@@ -74,6 +74,7 @@ constexpr Wording kEnglish[] = {
     {Word::A7DividingLine, "PI = LL \u2212 30"},
     {Word::Empty, "empty"},
     {Word::NotANumber, "not a number"},
+    {Word::BoundNotMeasured, "a bound, not a measured value"},
     {Word::Outside0To100, "outside 0 to 100"},
     {Word::Below0, "below 0"},
     {Word::NoSuchColumn, "no such column"},

@@ -75,6 +75,7 @@ constexpr Wording kPersian[] = {
     {Word::A7DividingLine, "PI = LL \u2212 30"},
     {Word::Empty, "خالی است"},
     {Word::NotANumber, "عدد نیست"},
+    {Word::BoundNotMeasured, "یک حد یا بازه است، نه مقدار اندازه\u200Cگیری\u200Cشده"},
     {Word::Outside0To100, "خارج از بازه 0 تا 100"},
     {Word::Below0, "کمتر از 0"},
     {Word::NoSuchColumn, "چنین ستونی نیست"},

@@ -15,6 +15,8 @@ Word wordOf(Problem problem) {
         return Word::NoSuchColumn;
     case Problem::Empty:
         return Word::Empty;
+    case Problem::Bound:
+        return Word::BoundNotMeasured;
     case Problem::Outside0To100:
         return Word::Outside0To100;
     case Problem::Below0:

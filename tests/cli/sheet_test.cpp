@@ -194,6 +194,15 @@ TEST(ClassifySheet, FindsItsColumnsByTheirHeaders) {
     EXPECT_EQ(runCommand({"unified", "--column", "p2000=x"}, english).status, 2);
 }
 
+// A bound is named as such; a dash is an empty field.
+TEST(ClassifySheet, TellsABoundFromAMeasuredValue) {
+    const test::CommandResult result =
+        runCommand({"aashto"}, "p200,p40,p10,ll,pi\n<5,30,10,-,5-10\n");
+    EXPECT_EQ(result.output.substr(result.output.find('\n') + 1),
+              "<5,30,10,-,5-10,,,,,,,\"p200: a bound, not a measured value; ll: empty; pi: a "
+              "bound, not a measured value\"\n");
+}
+
 // Names, materials and notes in Persian letters, without the window's padding.
 TEST(ClassifySheet, PersianTextsUseThePersianLettersAndNoPadding) {
     const std::string output =

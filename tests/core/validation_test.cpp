@@ -70,6 +70,13 @@ INSTANTIATE_TEST_SUITE_P(
         Typed{{{Q::PassingNo4, "abc"}}, {error(Q::PassingNo4, Problem::NotANumber)}},
         Typed{{{Q::LiquidLimit, "12abc"}}, {error(Q::LiquidLimit, Problem::NotANumber)}},
         Typed{{{Q::Fines, " 34 "}}, {}},
+        // what labs write for a value they did not measure, or only bounded
+        Typed{{{Q::PassingNo4, "-"}}, {error(Q::PassingNo4, Problem::Empty)}},
+        Typed{{{Q::Fines, "<5"}}, {error(Q::Fines, Problem::Bound)}},
+        Typed{{{Q::PassingNo4, "> 90"}}, {error(Q::PassingNo4, Problem::Bound)}},
+        Typed{{{Q::LiquidLimit, "5-10"}}, {error(Q::LiquidLimit, Problem::Bound)}},
+        Typed{{{Q::LiquidLimit, "-10"}}, {error(Q::LiquidLimit, Problem::Below0)}},
+        Typed{{{Q::PlasticityIndex, "5-x"}}, {error(Q::PlasticityIndex, Problem::NotANumber)}},
         // every field is checked, in order
         Typed{{{Q::Fines, "-5"}, {Q::PassingNo4, "200"}},
               {error(Q::Fines, Problem::Outside0To100),
@@ -78,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         Typed{{{Q::Cc, ""}, {Q::Cu, ""}}, {}}, Typed{{{Q::Fines, "3"}, {Q::Cc, "-1"}}, {}},
         Typed{{{Q::Fines, "3"}, {Q::Cc, ""}}, {needed(Q::Cc, Problem::Empty)}},
         Typed{{{Q::Fines, "12"}, {Q::Cc, "x"}, {Q::Cu, "-"}},
-              {needed(Q::Cc, Problem::NotANumber), needed(Q::Cu, Problem::NotANumber)}},
+              {needed(Q::Cc, Problem::NotANumber), needed(Q::Cu, Problem::Empty)}},
         Typed{{{Q::Fines, "12.01"}, {Q::Cc, ""}, {Q::Cu, ""}}, {}},
         // a wrong percentage and a missing coefficient are both named
         Typed{{{Q::Fines, "3"}, {Q::PassingNo4, "101"}, {Q::Cc, ""}},
