@@ -207,6 +207,12 @@ void RowClassifier::refuse(std::span<const FieldError> errors) {
     }
 }
 
+std::string RowClassifier::errorText(const FieldError& error) const {
+    RowErrors text(language_);
+    text.add(error, nameOf(error.field), error.with ? nameOf(*error.with) : "");
+    return text.text();
+}
+
 std::string_view RowClassifier::nameOf(Quantity field) const {
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         if (fields_[i].field == field) {

@@ -44,8 +44,10 @@ public:
 
     // Classifies one row. False when the row has an error.
     bool classify(Row row);
-    // What was wrong with the fields of the last row, if it was refused for them.
+    // What was wrong with the fields of the last row, if it was refused for them, and the error
+    // of one of them in words.
     std::span<const FieldError> fieldErrors() const { return fieldErrors_; }
+    std::string errorText(const FieldError& error) const;
     // The result texts of the last row, in the order of resultNames().
     std::span<const std::string_view> texts() const { return texts_; }
     // Where the last row stands on the method's chart; kept only once asked for.
