@@ -112,6 +112,11 @@ void Document::setMethod(Method method) {
     method_ = method;
     classifier_ = RowClassifier::create(method, language_, false);
     classifier_->keepChartSamples();
+    if (rows_.empty()) {
+        header_ = defaultHeader(method);
+        readHeader();
+        return;
+    }
     const Columns columns = [this] {
         try {
             const std::vector<std::string_view> names = views(header_);

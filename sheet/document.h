@@ -28,7 +28,7 @@ public:
 
     Method method() const { return method_; }
     // Classifies every row by the other method; the columns it needs that the sheet lacks are
-    // added, empty, after the others.
+    // added, empty, after the others. A sheet without rows takes the method's own columns.
     void setMethod(Method method);
 
     const std::vector<std::string>& header() const { return header_; }

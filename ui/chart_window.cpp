@@ -17,22 +17,34 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <map>
 
 namespace classifier {
 namespace {
 
 constexpr double kPictureScale = 2; // saved and copied pictures stay sharp when enlarged
 
-Chart chartFor(Method method, const std::optional<ChartSample>& sample) {
-    std::vector<ChartSample> samples;
-    if (sample) {
-        samples.push_back(*sample);
+// The chart's zones are those of the layer most of its samples stand on.
+ChartLayer focusOf(const std::vector<ChartSample>& samples, ChartLayer otherwise) {
+    std::map<ChartLayer, std::size_t> counts;
+    for (const ChartSample& sample : samples) {
+        if (sample.layer) {
+            ++counts[*sample.layer];
+        }
     }
+    const auto most =
+        std::max_element(counts.begin(), counts.end(),
+                         [](const auto& a, const auto& b) { return a.second < b.second; });
+    return most == counts.end() ? otherwise : most->first;
+}
+
+Chart chartFor(Method method, std::vector<ChartSample> samples) {
     if (method == Method::Unified) {
-        const ChartLayer focus = sample && sample->layer ? *sample->layer : ChartLayer::FineSoil;
+        const ChartLayer focus = focusOf(samples, ChartLayer::FineSoil);
         return unifiedChart(std::move(samples), focus);
     }
-    const ChartLayer focus = sample && sample->layer ? *sample->layer : ChartLayer::AashtoFine;
+    const ChartLayer focus = focusOf(samples, ChartLayer::AashtoFine);
     return aashtoChart(std::move(samples), focus);
 }
 
@@ -92,8 +104,12 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window), view_(n
 }
 
 void ChartWindow::showChart(Method method, const std::optional<ChartSample>& sample) {
+    showSamples(method, sample ? std::vector<ChartSample>{*sample} : std::vector<ChartSample>{});
+}
+
+void ChartWindow::showSamples(Method method, std::vector<ChartSample> samples) {
     method_ = method;
-    view_->setChart(chartFor(method, sample));
+    view_->setChart(chartFor(method, std::move(samples)));
     setWindowTitle(toQString(say(chart().title, Language::Persian)));
 }
 

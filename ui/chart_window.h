@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 namespace classifier {
 
@@ -34,6 +35,8 @@ public:
 
     // Draws the method's chart with its last sample, if it has one.
     void showChart(Method method, const std::optional<ChartSample>& sample);
+    // Draws the method's chart with every sample of a sheet.
+    void showSamples(Method method, std::vector<ChartSample> samples);
     Method method() const { return method_; }
     const Chart& chart() const { return view_->chart(); }
 

@@ -177,14 +177,14 @@ NumberFormat ClassifierForm::numberFormat() const {
 
 void ClassifierForm::endProgram() {
     timer_->stop();
-    resultActions_->closeChart();
+    resultActions_->closeWindows();
     close();
     QCoreApplication::quit();
 }
 
 void ClassifierForm::closeEvent(QCloseEvent* event) {
     timer_->stop();
-    resultActions_->closeChart();
+    resultActions_->closeWindows();
     event->accept();
 }
 

@@ -79,6 +79,10 @@ QMenu* ResultActions::menuAt(const QPoint& point) {
     explained->setEnabled(calculated);
     menu->addSeparator();
     menu->addAction(texts::showOnChart(), this, [this, m = *method] { showChart(m); });
+    menu->addSeparator();
+    QAction* sheet =
+        menu->addAction(texts::classifySheet(), this, [this, m = *method] { showSheet(m); });
+    sheet->setObjectName("classifySheet");
     return menu;
 }
 
@@ -101,9 +105,25 @@ void ResultActions::follow(Method method) {
     }
 }
 
-void ResultActions::closeChart() {
-    if (chart_) {
-        chart_->close();
+SheetWindow* ResultActions::showSheet(Method method) {
+    if (!sheet_) {
+        sheet_ = new SheetWindow(&form_);
+        sheet_->setMethod(method);
+    }
+    if (!sheet_->isVisible()) {
+        placeOnScreenOf(*sheet_, form_);
+    }
+    sheet_->show();
+    sheet_->raise();
+    sheet_->activateWindow();
+    return sheet_;
+}
+
+void ResultActions::closeWindows() {
+    for (QWidget* window : {static_cast<QWidget*>(chart_), static_cast<QWidget*>(sheet_)}) {
+        if (window) {
+            window->close();
+        }
     }
 }
 

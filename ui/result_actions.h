@@ -2,6 +2,7 @@
 
 #include "chart_window.h"
 #include "panels.h"
+#include "sheet_window.h"
 
 #include <QObject>
 #include <QPointer>
@@ -28,7 +29,11 @@ public:
     QMenu* menuAt(const QPoint& point);
     void showChart(Method method);
     ChartWindow* chartWindow() const { return chart_; }
-    void closeChart();
+    // The sheet window, one at a time, its method the panel's.
+    SheetWindow* showSheet(Method method);
+    SheetWindow* sheetWindow() const { return sheet_; }
+    // Closes the chart and sheet windows, with the main window.
+    void closeWindows();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,6 +45,7 @@ private:
     ClassifierForm& form_;
     ExplainedResults& results_;
     QPointer<ChartWindow> chart_;
+    QPointer<SheetWindow> sheet_;
 };
 
 } // namespace classifier

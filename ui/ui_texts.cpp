@@ -1,6 +1,7 @@
 #include "ui_texts.h"
 
 #include <QCoreApplication>
+#include <QHash>
 
 // Written out in full at every text, as Qt's lupdate finds them.
 namespace classifier::texts {
@@ -36,6 +37,75 @@ QString saveChartTitle() {
 
 QString chartNotSaved() {
     return QCoreApplication::translate("SoilClassifier", "نمودار ذخیره نشد.");
+}
+
+QString classifySheet() {
+    return QCoreApplication::translate("SoilClassifier",
+                                       "طبقه‌بندی جدول نمونه‌ها…");
+}
+
+QString sheetTitle() {
+    return QCoreApplication::translate("SoilClassifier",
+                                       "طبقه‌بندی جدول نمونه‌ها");
+}
+
+QString method() {
+    return QCoreApplication::translate("SoilClassifier", "روش:");
+}
+
+QString unifiedMethod() {
+    return QCoreApplication::translate("SoilClassifier", "یونیفاید (Unified)");
+}
+
+QString aashtoMethod() {
+    return QCoreApplication::translate("SoilClassifier", "آشتو (AASHTO)");
+}
+
+QString copyRows() {
+    return QCoreApplication::translate("SoilClassifier", "کپی سطرها با نتیجه");
+}
+
+QString pasteCells() {
+    return QCoreApplication::translate("SoilClassifier",
+                                       "چسباندن از صفحه‌گسترده");
+}
+
+QString removeRows() {
+    return QCoreApplication::translate("SoilClassifier", "حذف سطرها");
+}
+
+QString sheetChart() {
+    return QCoreApplication::translate("SoilClassifier", "نمودار همه نمونه‌ها");
+}
+
+QString resultColumn(const QString& name) {
+    static const QHash<QString, const char*> captions = {
+        {"symbol", "نشانه گروه"},
+        {"group_name", "نام خاک"},
+        {"group", "گروه"},
+        {"material", "مصالح تشکیل‌دهنده"},
+        {"soil_type", "نوع خاک"},
+        {"group_index", "نشانه گروه (G.I)"},
+        {"group_index_note", "یادداشت نشانه گروه"},
+        {"subgrade_rating", "ارزیابی بستر راه"},
+        {"explanation", "توضیح"},
+        {"error", "خطا"},
+    };
+    const char* caption = captions.value(name);
+    return caption ? QCoreApplication::translate("SoilClassifier", caption) : name;
+}
+
+QString sheetHint() {
+    return QCoreApplication::translate("SoilClassifier",
+                                       "سطرهای نمونه‌ها را در صفحه‌گسترده کپی کنید و اینجا با "
+                                       "Ctrl+V "
+                                       "بچسبانید، یا پرونده CSV را روی پنجره رها کنید.");
+}
+
+QString columnsUnread(const QString& why) {
+    return QCoreApplication::translate("SoilClassifier",
+                                       "ستون‌های جدول خوانده نشد: ") +
+           why;
 }
 
 QString browserNotStarted(const QString& address) {

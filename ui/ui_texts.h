@@ -17,6 +17,21 @@ QString copyImage();
 QString saveChartTitle();
 QString chartNotSaved();
 
+QString classifySheet();
+QString sheetTitle();
+QString method();
+QString unifiedMethod();
+QString aashtoMethod();
+QString copyRows();
+QString pasteCells();
+QString removeRows();
+QString sheetChart();
+// The caption of a result column the command names "symbol", "group_index", ...
+QString resultColumn(const QString& name);
+QString sheetHint();
+// "The sheet's columns cannot be read:" and why.
+QString columnsUnread(const QString& why);
+
 // "The web browser could not be started; open this address in your browser:" and the address.
 QString browserNotStarted(const QString& address);
 

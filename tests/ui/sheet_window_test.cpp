@@ -1,0 +1,132 @@
+// The sheet window: a lab sheet pasted from a spreadsheet, classified row by row.
+#include "chart_window.h"
+#include "form_fixture.h"
+#include "result_actions.h"
+#include "sheet_window.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QTableView>
+#include <QTest>
+
+using classifier::ClassifierForm;
+using classifier::SheetWindow;
+using namespace form_fixture;
+
+namespace {
+
+// Forty samples under a Persian header, as a spreadsheet puts them on the clipboard; the
+// seventh has 101 % passing the No. 200 sieve.
+QString fortySamples() {
+    QString text = QString::fromUtf8("نمونه\tدرصد عبوری از الک ۲۰۰\tدرصد عبوری از الک ۴\tحد "
+                                     "روانی\tنشانه خمیری\tCc\tCu\n");
+    for (int i = 1; i <= 40; ++i) {
+        const int fines = i == 7 ? 101 : 10 + i * 2;
+        text += QString("BH%1\t%2\t%3\t%4\t%5\t1.5\t7\n")
+                    .arg(i)
+                    .arg(fines)
+                    .arg(60 + i % 30)
+                    .arg(20 + i)
+                    .arg(4 + i % 17);
+    }
+    return text;
+}
+
+} // namespace
+
+class SheetWindowTest : public QObject {
+    Q_OBJECT
+    ClassifierForm* form = nullptr;
+
+    SheetWindow* openFromTheMenu() {
+        click(*form, "KewlButtons1");
+        QWidget* panel = control(*form, "XPPanel1");
+        const QPoint inPanel = panel->mapFrom(form, QPoint(40, 300));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, inPanel, panel->mapToGlobal(inPanel));
+        QApplication::sendEvent(panel, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) {
+            return nullptr;
+        }
+        menu->findChild<QAction*>("classifySheet")->trigger();
+        menu->close();
+        return form->findChild<SheetWindow*>("sheetWindow");
+    }
+
+private slots:
+    void init() {
+        form = new ClassifierForm;
+        showStill(*form);
+    }
+    void cleanup() { delete form; }
+
+    void pastedRowsAreClassifiedAndCopiedBack() {
+        SheetWindow* sheet = openFromTheMenu();
+        QVERIFY(sheet && sheet->isVisible());
+        QCOMPARE(sheet->layoutDirection(), Qt::RightToLeft);
+        auto* table = sheet->findChild<QTableView*>("sheetTable");
+        QApplication::setActiveWindow(sheet);
+        QApplication::clipboard()->setText(fortySamples());
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
+
+        const QAbstractItemModel* model = table->model();
+        QCOMPARE(model->rowCount(), 41); // and a row to type a new sample in
+        const int symbol = 7;
+        QCOMPARE(model->headerData(symbol, Qt::Horizontal).toString(),
+                 QString::fromUtf8("نشانه گروه"));
+        int named = 0;
+        for (int row = 0; row < 40; ++row) {
+            named += !model->index(row, symbol).data().toString().isEmpty();
+        }
+        QCOMPARE(named, 39);
+        const QModelIndex refused = model->index(6, 1);
+        QVERIFY(refused.data(Qt::ToolTipRole).toString().contains("100"));
+        QVERIFY(refused.data(Qt::BackgroundRole).isValid());
+        QVERIFY(sheet->summary().contains(QString::fromUtf8("سطر 8")));
+
+        table->selectionModel()->select(model->index(1, 0),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+        const QStringList copied = QApplication::clipboard()->text().split('\n');
+        QCOMPARE(copied.size(), 3); // the header, the row, and the end of the last line
+        QVERIFY(copied[1].startsWith("BH2\t14\t"));
+        QCOMPARE(copied[1].section('\t', symbol, symbol),
+                 model->index(1, symbol).data().toString());
+    }
+
+    void editingACellClassifiesItsRowAgain() {
+        SheetWindow* sheet = form->resultActions().showSheet(classifier::Method::Aashto);
+        QCOMPARE(sheet->findChild<QComboBox*>("sheetMethod")->currentIndex(), 1);
+        QApplication::clipboard()->setText("S1\t36\t30\t10\t51\t9\n");
+        sheet->pasteCells();
+        QAbstractItemModel* model = sheet->findChild<QTableView*>("sheetTable")->model();
+        const int group = model->columnCount() - 7;
+        QCOMPARE(model->index(0, group).data().toString(), QString("A-5"));
+        QVERIFY(model->setData(model->index(0, 5), "25"));
+        QCOMPARE(model->index(0, group).data().toString(), QString("A-7-6"));
+        // typing into the empty row at the end makes a new sample
+        QVERIFY(model->setData(model->index(1, 0), "S2"));
+        QCOMPARE(model->rowCount(), 3);
+    }
+
+    void closesWithTheMainWindow() {
+        SheetWindow* sheet = form->resultActions().showSheet(classifier::Method::Unified);
+        QApplication::clipboard()->setText("S1\t60\t98\t55\t30\n");
+        sheet->pasteCells();
+        sheet->showChart();
+        QVERIFY(sheet->chartWindow()->isVisible());
+        QCOMPARE(sheet->chartWindow()->chart().samples.size(), 1u);
+        form->close();
+        QVERIFY(!sheet->isVisible());
+        QVERIFY(!sheet->chartWindow()->isVisible());
+    }
+};
+
+QTEST_MAIN(SheetWindowTest)
+#include "sheet_window_test.moc"

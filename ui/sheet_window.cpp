@@ -1,0 +1,180 @@
+#include "sheet_window.h"
+
+#include "chart_window.h"
+#include "look.h"
+#include "qt_text.h"
+#include "ui_texts.h"
+#include "window_placement.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <functional>
+#include <set>
+
+namespace classifier {
+namespace {
+
+QPushButton* button(const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+SheetWindow::SheetWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), model_(new SheetModel(this)), table_(new QTableView),
+      method_(new QComboBox), summary_(new QLabel) {
+    setObjectName("sheetWindow");
+    setWindowTitle(texts::sheetTitle());
+    setLayoutDirection(Qt::RightToLeft);
+    setFont(look::font(9.75, false));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    method_->setObjectName("sheetMethod");
+    method_->addItem(texts::unifiedMethod(), int(Method::Unified));
+    method_->addItem(texts::aashtoMethod(), int(Method::Aashto));
+    method_->setAccessibleName(texts::method());
+    auto* methodLabel = new QLabel(texts::method());
+    methodLabel->setBuddy(method_);
+    connect(method_, &QComboBox::currentIndexChanged, this,
+            [this] { model_->setMethod(Method(method_->currentData().toInt())); });
+
+    table_->setObjectName("sheetTable");
+    table_->setAccessibleName(texts::sheetTitle());
+    table_->setModel(model_);
+    table_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::AnyKeyPressed);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    table_->horizontalHeader()->setDefaultSectionSize(110);
+    table_->setToolTip(texts::sheetHint());
+    summary_->setObjectName("sheetSummary");
+    summary_->setWordWrap(true);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(methodLabel);
+    top->addWidget(method_);
+    top->addStretch();
+    auto* copy = button(texts::copyRows(), this);
+    auto* paste = button(texts::pasteCells(), this);
+    auto* remove = button(texts::removeRows(), this);
+    auto* chart = button(texts::sheetChart(), this);
+    connect(copy, &QPushButton::clicked, this, &SheetWindow::copyRows);
+    connect(paste, &QPushButton::clicked, this, &SheetWindow::pasteCells);
+    // Ctrl+C and Ctrl+V anywhere in the window but in a cell being edited, which keeps its own.
+    for (const auto& [keys, action] :
+         {std::pair{QKeySequence::Copy, std::function<void()>([this] { copyRows(); })},
+          std::pair{QKeySequence::Paste, std::function<void()>([this] { pasteCells(); })}}) {
+        auto* shortcut = new QShortcut(keys, this, nullptr, nullptr, Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, action);
+    }
+    connect(remove, &QPushButton::clicked, this, [this] {
+        QList<int> rows;
+        for (const QModelIndex& index : table_->selectionModel()->selectedIndexes()) {
+            rows << index.row();
+        }
+        model_->removeRows(rows);
+    });
+    connect(chart, &QPushButton::clicked, this, &SheetWindow::showChart);
+    auto* bottom = new QHBoxLayout;
+    for (QPushButton* each : {paste, copy, remove, chart}) {
+        bottom->addWidget(each);
+    }
+    bottom->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(table_, 1);
+    layout->addWidget(summary_);
+    layout->addLayout(bottom);
+    resize(900, 560);
+
+    connect(model_, &SheetModel::classified, this, &SheetWindow::follow);
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        table_->resizeColumnsToContents();
+        for (int column = 0; column < model_->columnCount(); ++column) {
+            table_->setColumnWidth(column, std::clamp(table_->columnWidth(column), 60, 260));
+        }
+    });
+    follow();
+}
+
+void SheetWindow::setMethod(Method method) {
+    method_->setCurrentIndex(method_->findData(int(method)));
+}
+
+QString SheetWindow::summary() const {
+    return summary_->text();
+}
+
+void SheetWindow::copyRows() const {
+    std::set<std::size_t> rows;
+    for (const QModelIndex& index : table_->selectionModel()->selectedIndexes()) {
+        if (index.row() < int(model_->document().rowCount())) {
+            rows.insert(std::size_t(index.row()));
+        }
+    }
+    if (rows.empty()) {
+        for (std::size_t row = 0; row < model_->document().rowCount(); ++row) {
+            rows.insert(row);
+        }
+    }
+    const std::vector<std::size_t> list(rows.begin(), rows.end());
+    QApplication::clipboard()->setText(toQString(model_->document().copied(list)));
+}
+
+void SheetWindow::pasteCells() {
+    const QModelIndex at = table_->currentIndex();
+    const int row = at.isValid() ? at.row() : int(model_->document().rowCount());
+    const int column = at.isValid() && !model_->isResultColumn(at.column()) ? at.column() : 0;
+    model_->paste(QApplication::clipboard()->text(), row, column);
+}
+
+void SheetWindow::showChart() {
+    if (!chart_) {
+        chart_ = new ChartWindow(this);
+    }
+    chart_->showSamples(model_->document().method(), model_->document().chartSamples());
+    if (!chart_->isVisible()) {
+        placeOnScreenOf(*chart_, *this);
+    }
+    chart_->show();
+    chart_->raise();
+    chart_->activateWindow();
+}
+
+void SheetWindow::closeEvent(QCloseEvent* event) {
+    if (chart_) {
+        chart_->close();
+    }
+    QWidget::closeEvent(event);
+}
+
+// The summary and the chart follow the rows.
+void SheetWindow::follow() {
+    const sheet::Document& document = model_->document();
+    if (document.headerProblem()) {
+        summary_->setText(texts::columnsUnread(toQString(*document.headerProblem())));
+    } else if (document.rowCount() == 0) {
+        summary_->setText(texts::sheetHint());
+    } else {
+        summary_->setText(toQString(document.tally().summary(Language::Persian)));
+    }
+    if (chart_ && chart_->isVisible()) {
+        chart_->showSamples(document.method(), document.chartSamples());
+    }
+}
+
+} // namespace classifier
