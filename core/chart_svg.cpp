@@ -2,6 +2,7 @@
 #include "chart_scene.h"
 #include "markup.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace classifier {
@@ -17,10 +18,12 @@ std::string paint(std::uint32_t rgb) {
     return rgb == kNoPaint ? "none" : colour(rgb);
 }
 
+// Two decimals with a point, whatever the locale of the program that writes the file.
 std::string number(double value) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.2f", value);
-    return text;
+    const auto written =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
+    return {text, written.ptr};
 }
 
 std::string fontFamilies() {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace classifier {
@@ -102,6 +106,31 @@ TEST(ChartSvg, DrawsEachSampleWithItsLabelAndThePersianTitleRightToLeft) {
     EXPECT_NE(svg.find(">A-7-6</text>"), std::string::npos);
     EXPECT_NE(svg.find("direction=\"rtl\""), std::string::npos);
     EXPECT_TRUE(svg.ends_with("</svg>\n"));
+}
+
+// The SVG file is read by other programs: its numbers keep their point in a locale that writes
+// a comma, as the window's is when the desktop's language does.
+TEST(ChartSvg, NumbersKeepTheirPointWhateverTheLocale) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "chart-locale-test";
+    std::filesystem::create_directories(folder);
+    const std::string make =
+        "localedef -i de_DE -f UTF-8 " + (folder / "de_DE.UTF-8").string() + " >/dev/null 2>&1";
+    setenv("LOCPATH", folder.c_str(), 1);
+    if (std::system(make.c_str()) != 0 || !std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) {
+        unsetenv("LOCPATH");
+        std::filesystem::remove_all(folder);
+        GTEST_SKIP() << "no locale with a decimal comma can be made here (localedef, locales)";
+    }
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%.2f", 0.5);
+    const std::string svg = chartSvg(unifiedChart({}), Language::English);
+    std::setlocale(LC_NUMERIC, "C");
+    unsetenv("LOCPATH");
+    std::filesystem::remove_all(folder);
+    ASSERT_EQ(std::string(probe), "0,50"); // the locale does write a comma
+    EXPECT_NE(svg.find("width=\"640.00\""), std::string::npos);
+    EXPECT_EQ(svg.find(",00"), std::string::npos);
 }
 
 } // namespace
