@@ -5,6 +5,8 @@
 #include "row_writer.h"
 #include "sheet.h"
 
+#include "core/chart_density.h"
+
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
@@ -68,7 +70,7 @@ private:
 // Reads, classifies and writes the sheet; true when every row was classified. With a chart
 // asked for, every classified sample is added to `samples`.
 bool classifySheet(const Options& options, Language language, const InputFile& input,
-                   int standardInput, Output& output, std::vector<ChartSample>& samples) {
+                   int standardInput, Output& output, ChartSampleSet& samples) {
     const std::unique_ptr<SheetClassifier> sheet =
         SheetClassifier::create(options.method, language, options.explain);
     if (options.chart) {
@@ -89,7 +91,7 @@ bool classifySheet(const Options& options, Language language, const InputFile& i
         allClassified = sheet->classify(row) && allClassified;
         writer->row(row, sheet->texts());
         if (sheet->chartSample()) {
-            samples.push_back(*sheet->chartSample());
+            samples.add(*sheet->chartSample());
         }
     });
     try {
@@ -107,9 +109,11 @@ bool classifySheet(const Options& options, Language language, const InputFile& i
 
 // The chart of every classified sample, written whole or not at all.
 void writeChart(AtomicFile& file, const std::string& path, Method method,
-                std::vector<ChartSample> samples, Language language) {
-    const Chart chart = method == Method::Unified ? unifiedChart(std::move(samples))
-                                                  : aashtoChart(std::move(samples));
+                ChartSampleSet& samples, Language language) {
+    const Chart chart =
+        method == Method::Unified
+            ? unifiedChart(std::move(samples.drawn()), ChartLayer::FineSoil, &samples.rest())
+            : aashtoChart(std::move(samples.drawn()), ChartLayer::AashtoFine, &samples.rest());
     Output output(file.fd(), path);
     output.put(chartSvg(chart, language));
     output.flush();
@@ -126,7 +130,7 @@ int classify(const Options& options, const Environment& environment, int standar
     if (options.chart) {
         chart.emplace(*options.chart);
     }
-    std::vector<ChartSample> samples;
+    ChartSampleSet samples;
     bool allClassified = false;
     if (!options.output || *options.output == "-") {
         Output output(standardOutput, "standard output");
@@ -138,7 +142,7 @@ int classify(const Options& options, const Environment& environment, int standar
         file.commit();
     }
     if (chart) {
-        writeChart(*chart, *options.chart, options.method, std::move(samples), language);
+        writeChart(*chart, *options.chart, options.method, samples, language);
     }
     return allClassified ? kAllClassified : kSomeRowsRefused;
 }

@@ -106,12 +106,12 @@ ChartSample aashtoChartSample(const AashtoResult& result) {
     return point;
 }
 
-Chart aashtoChart(std::vector<ChartSample> samples, ChartLayer focus) {
+Chart aashtoChart(std::vector<ChartSample> samples, ChartLayer focus, const SampleCounts* rest) {
     Chart chart = emptyChart({"نمودار حد روانی و نشانه خمیری", "Liquid limit and plasticity index"},
                              {"گروه این نمونه را الک\u200Cها تعیین می\u200Cکنند؛ LL و PI به "
                               "تنهایی گروه آن را تعیین نمی\u200Cکنند",
                               "The sieves decide this sample's group; LL and PI alone do not"},
-                             std::move(samples));
+                             std::move(samples), rest);
     const bool a2 = focus == ChartLayer::AashtoA2;
     addRows(chart, fineGroups(), ChartLayer::AashtoFine,
             a2 ? ZoneStyle::Outlined : ZoneStyle::Filled, kFineColours);
@@ -119,6 +119,7 @@ Chart aashtoChart(std::vector<ChartSample> samples, ChartLayer focus) {
             a2 ? ZoneStyle::Filled : ZoneStyle::Outlined, kA2Colours);
     addLine(chart, {41, 11}, {geometry::kChartLimit * 2, geometry::kChartLimit * 2 - 30}, true,
             {"PI = LL \u2212 30", "PI = LL \u2212 30"});
+    addDensity(chart, rest);
     return chart;
 }
 

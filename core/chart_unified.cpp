@@ -75,17 +75,18 @@ ChartSample unifiedChartSample(const UnifiedResult& result) {
     return point;
 }
 
-Chart unifiedChart(std::vector<ChartSample> samples, ChartLayer focus) {
+Chart unifiedChart(std::vector<ChartSample> samples, ChartLayer focus, const SampleCounts* rest) {
     Chart chart = emptyChart({"نمودار خمیری", "Plasticity chart"},
                              {"این نمونه را دانه\u200Cبندی نام\u200Cگذاری می\u200Cکند؛ LL و PI در "
                               "حروف آن اثری ندارند",
                               "This sample is named by its grading; LL and PI do not decide its "
                               "letters"},
-                             std::move(samples));
+                             std::move(samples), rest);
     chart.y.low = 0; // the Unified method takes no negative LL or PI
     chart.x.low = 0;
     addZones(chart, focus);
     addLines(chart);
+    addDensity(chart, rest);
     return chart;
 }
 
