@@ -36,6 +36,8 @@ public:
     }
     InputFile(const InputFile&) = delete;
     InputFile& operator=(const InputFile&) = delete;
+
+    const std::string& name() const { return name_; }
     ~InputFile() {
         if (fd_ >= 0) {
             close(fd_);
@@ -96,9 +98,8 @@ bool classifySheet(const Options& options, Language language, const InputFile& i
     });
     try {
         input.readInto(*reader, standardInput);
-    } catch (const RowTooLong& tooLong) {
-        throw CommandError(std::string(tooLong.what()) +
-                           " is longer than 16 MiB; is a quote left open?");
+    } catch (const UnreadableSheet& error) {
+        throw CommandError(input.name() + ", " + error.what());
     }
     if (!headerRead) {
         throw CommandError("the input is empty: it has no header row");

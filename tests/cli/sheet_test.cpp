@@ -141,6 +141,70 @@ INSTANTIATE_TEST_SUITE_P(
             "gravel 10 %, sand 30 %, fines 60 %: Sandy lean clay\",\n",
             0}));
 
+// Sheets of awkward shapes: each is read as its author meant, or refused with the line at fault.
+struct ShapeCase {
+    std::string name;
+    std::vector<std::string> arguments;
+    std::string input;
+    int status;
+    std::string output; // or, with status 2, the one line on standard error
+};
+
+void PrintTo(const ShapeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SheetShape : public testing::TestWithParam<ShapeCase> {};
+
+TEST_P(SheetShape, IsReadAsMeantOrRefusedNamingItsLine) {
+    const ShapeCase& c = GetParam();
+    const test::CommandResult result = runCommand(c.arguments, c.input);
+    EXPECT_EQ(result.status, c.status);
+    EXPECT_EQ(c.status == 2 ? result.errors : result.output, c.output);
+}
+
+const std::string kShort = "p200,p4,ll,pi\n";
+const std::string kShortOut = "p200,p4,ll,pi,symbol,group_name,error\n";
+const std::string kClayRow = "60,90,30,7.3";
+const std::string kClayOut = "60,90,30,7.3,CL,Sandy lean clay,\n";
+const std::string kWideRow = std::string(17 << 20, '7');
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, SheetShape,
+    testing::Values(
+        ShapeCase{"a stray quote opens a field that swallows the rest",
+                  {"unified"},
+                  kShort + kClayRow + "\n\"60,90,30,7.3\n" + kClayRow + "\n",
+                  2,
+                  "soil-classify: standard input, line 3: a quote opens a field here and is "
+                  "never closed\n"},
+        ShapeCase{"lines are counted inside quoted fields, CRLF as one",
+                  {"unified"},
+                  "note,p200,p4,ll,pi\r\n\"two\r\nlines\",60,90,30,7.3\r\n\r\n\"open,60\r\n",
+                  2,
+                  "soil-classify: standard input, line 5: a quote opens a field here and is "
+                  "never closed\n"},
+        ShapeCase{"a row past 16 MiB names its line",
+                  {"unified"},
+                  kShort + kClayRow + "\n" + kWideRow + "\n",
+                  2,
+                  "soil-classify: standard input, line 3: the row is longer than 16 MiB\n"},
+        ShapeCase{"lines of only blanks are empty lines",
+                  {"unified"},
+                  " \t\n" + kShort + "  \n" + kClayRow + "\n\t\n \n",
+                  0,
+                  kShortOut + kClayOut},
+        ShapeCase{"in a sheet delimited by tabs too",
+                  {"unified"},
+                  "\t\t\np200\tp4\tll\tpi\n\t \t\n60\t90\t30\t7.3\n",
+                  0,
+                  kShortOut + kClayOut},
+        ShapeCase{"a quoted blank is a field",
+                  {"unified"},
+                  kShort + "\" \"\n",
+                  1,
+                  kShortOut + " ,,,,,,1 fields where the header has 4\n"}));
+
 const std::string kPersianInput = "p200,p4,ll,pi,cc,cu\n34,98,38,26,,\n3,60,20,5,,\n";
 
 struct LanguageCase {
