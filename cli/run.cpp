@@ -4,6 +4,7 @@
 #include "output.h"
 #include "row_writer.h"
 #include "sheet.h"
+#include "sheet_layout.h"
 
 #include "core/chart_density.h"
 
@@ -79,18 +80,18 @@ bool classifySheet(const Options& options, Language language, const InputFile& i
         sheet->keepChartSamples();
     }
     const std::unique_ptr<RowWriter> writer = RowWriter::create(options.format, output);
-    bool headerRead = false;
+    std::optional<SheetLayout> layout;
     bool allClassified = true;
     std::optional<CsvReader> reader;
     reader.emplace([&](Row row) {
-        if (!headerRead) {
-            headerRead = true;
+        if (!layout) {
+            layout.emplace(row, sheet->resultNames());
             sheet->setDelimiter(reader->delimiter());
-            sheet->readHeader(row);
-            writer->header(row, sheet->resultNames());
+            sheet->readHeader(layout->inputHeader());
+            writer->header(*layout);
             return;
         }
-        allClassified = sheet->classify(row) && allClassified;
+        allClassified = sheet->classify(layout->inputRow(row)) && allClassified;
         writer->row(row, sheet->texts());
         if (sheet->chartSample()) {
             samples.add(*sheet->chartSample());
@@ -101,7 +102,7 @@ bool classifySheet(const Options& options, Language language, const InputFile& i
     } catch (const UnreadableSheet& error) {
         throw CommandError(input.name() + ", " + error.what());
     }
-    if (!headerRead) {
+    if (!layout) {
         throw CommandError("the input is empty: it has no header row");
     }
     output.flush();

@@ -17,8 +17,8 @@ namespace fs = std::filesystem;
 using test::runCommand;
 
 const std::string kSheet = "p200,p4,ll,pi\n60,90,30,7.3\n";
-const std::string kClassified = "p200,p4,ll,pi,symbol,group_name,error\n60,90,30,7.3,CL,"
-                                "Sandy lean clay,\n";
+const std::string kClassified = "p200,p4,ll,pi,symbol,group_name,error,extra_fields\n"
+                                "60,90,30,7.3,CL,Sandy lean clay,,\n";
 const std::string kOldContent = "what was there before\n";
 
 class OutputFile : public testing::Test {
