@@ -12,13 +12,13 @@ constexpr std::string_view kUsage =
 Classify every sample of a lab sheet (CSV) by the Unified or the AASHTO system.
 
   FILE                CSV input; "-" or none: standard input
-  -o, --output F      write to F instead of standard output
+  -o, --output F      write to F, once complete, instead of standard output
   --format csv|json   csv (default) or JSON Lines, one object per input row
   --explain           add the column "explanation": the decision path, steps joined by " | "
   --lang fa|en        language of names, materials, notes and explanations;
                       default fa when LC_ALL, LC_MESSAGES or LANG (first set) starts with "fa",
                       else en
-  --chart F.svg       also draw every classified sample on the chart
+  --chart F.svg       also draw every classified sample on the chart; "-": standard output
   -h, --help          this usage
   --version           the program's version
 
