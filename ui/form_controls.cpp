@@ -8,6 +8,8 @@
 #include "look.h"
 #include "qt_text.h"
 
+#include "core/messages.h"
+
 #include <QAbstractButton>
 #include <QDesktopServices>
 #include <QLabel>
@@ -18,6 +20,10 @@
 
 namespace classifier {
 namespace {
+
+// "The browser could not be opened; open this address in your browser:"
+constexpr std::string_view kBrowserNotOpened =
+    "مرورگر باز نشد؛ این نشانی را در مرورگر خود باز کنید:\n";
 
 QMessageBox::Icon iconFor(int style) {
     switch (style & 0x70) {
@@ -72,7 +78,9 @@ void FormControls::showMessage(std::string_view prompt, int style) {
 }
 
 void FormControls::openAddress(std::string_view address) {
-    QDesktopServices::openUrl(QUrl(toQString(address)));
+    if (!QDesktopServices::openUrl(QUrl(toQString(address)))) {
+        showMessage(std::string(kBrowserNotOpened) + std::string(address), kWarningStyle);
+    }
 }
 
 void FormControls::endProgram() {

@@ -16,7 +16,8 @@ public:
     void setVisible(std::string_view control, bool visible) override;
     // A modal box with the application title; style is a message-box style number (48: warning).
     void showMessage(std::string_view prompt, int style) override;
-    // Hands the address to the desktop's default browser and returns at once.
+    // Hands the address to the desktop's default browser and returns at once; says so in a
+    // warning box when no browser can be started.
     void openAddress(std::string_view address) override;
     void endProgram() override;
     NumberFormat numberFormat() const override;
