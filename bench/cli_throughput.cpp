@@ -1,5 +1,6 @@
 // soil-classify on generated lab sheets: rows per second and MB per second for each method, CSV
-// in and out, and its peak memory for 1,000 rows against 10,000,000 rows.
+// in and out, and its peak memory for 1,000 rows against 10,000,000 rows, without and with a
+// chart of the samples.
 //   cli_throughput SOIL_CLASSIFY [ROWS]    (ROWS default 1,000,000)
 #include <chrono>
 #include <cstdio>
@@ -133,14 +134,20 @@ void throughput(const std::string& program, const Method& method, long rows,
                 static_cast<double>(rows) / best.cpu / 1e6);
 }
 
-void memory(const std::string& program, const Method& method) {
+void memory(const std::string& program, const Method& method, const fs::path& directory,
+            bool chart) {
+    std::vector<std::string> arguments{program, method.name};
+    if (chart) {
+        arguments.insert(arguments.end(), {"--chart", directory / "chart.svg"});
+    }
     const int devNull = open("/dev/null", O_WRONLY);
-    const Run small = runCommand({program, method.name}, -1, devNull, &method, 1'000);
-    const Run large = runCommand({program, method.name}, -1, devNull, &method, 10'000'000);
+    const Run small = runCommand(arguments, -1, devNull, &method, 1'000);
+    const Run large = runCommand(arguments, -1, devNull, &method, 10'000'000);
     close(devNull);
-    std::printf("%-8s peak resident memory: 1,000 rows %ld kB, 10,000,000 rows %ld kB "
+    std::printf("%-8s peak resident memory%s: 1,000 rows %ld kB, 10,000,000 rows %ld kB "
                 "(%+ld kB; %.1f s)\n",
-                method.name, small.peakKb, large.peakKb, large.peakKb - small.peakKb, large.wall);
+                method.name, chart ? " with --chart" : "", small.peakKb, large.peakKb,
+                large.peakKb - small.peakKb, large.wall);
 }
 
 } // namespace
@@ -158,8 +165,10 @@ int main(int argc, char** argv) {
         for (const Method& method : kMethods) {
             throughput(program, method, rows, directory);
         }
-        for (const Method& method : kMethods) {
-            memory(program, method);
+        for (const bool chart : {false, true}) {
+            for (const Method& method : kMethods) {
+                memory(program, method, directory, chart);
+            }
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "cli_throughput: %s\n", error.what());

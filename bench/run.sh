@@ -4,7 +4,8 @@
 #   bench/run.sh memory             memory and time at each stage of start-up, under Xvfb
 #   bench/run.sh idle [seconds]     CPU time of the idle window with its banner running (60 s)
 #   bench/run.sh classify [clicks]  click on each Calculate button to result, offscreen (10000)
-#   bench/run.sh cli [rows]         soil-classify: rows/s of each method, memory at 10M rows
+#   bench/run.sh cli [rows]         soil-classify: rows/s of each method, memory at 10M rows,
+#                                   without and with --chart
 # BENCH_BUILD_DIR chooses the build directory (default: build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,7 +14,7 @@ command=${1:-}
 case "$command" in
 startup | memory | idle | classify | cli) ;;
 *)
-    sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//' >&2
+    sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//' >&2
     exit 2
     ;;
 esac

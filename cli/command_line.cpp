@@ -12,7 +12,7 @@ constexpr std::string_view kUsage =
 Classify every sample of a lab sheet (CSV) by the Unified or the AASHTO system.
 
   FILE                CSV input; "-" or none: standard input
-  -o, --output F      write to F instead of standard output
+  -o, --output F      write to F, once complete, instead of standard output
   --format csv|json   csv (default) or JSON Lines, one object per input row
   --explain           add the column "explanation": the decision path, steps joined by " | "
   --lang fa|en        language of names, materials, notes and explanations;
@@ -22,7 +22,7 @@ Classify every sample of a lab sheet (CSV) by the Unified or the AASHTO system.
                       the column that holds ROLE (p200, p4, p40, p10, ll, pl, pi, cc, cu,
                       d10, d30, d60, id, ...); repeatable. Otherwise columns are found by
                       their headers as labs write them: "F200", "LL (%)", «حد روانی»
-  --chart F.svg       also draw every classified sample on the chart
+  --chart F.svg       also draw every classified sample on the chart; "-": standard output
   -h, --help          this usage
   --version           the program's version
 

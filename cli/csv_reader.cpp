@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <utility>
 
 namespace classifier::cli {
@@ -13,13 +14,15 @@ bool isLineEnd(char c) {
     return c == '\n' || c == '\r';
 }
 
+std::string sizeText(std::size_t bytes) {
+    constexpr std::size_t kMiB = 1 << 20;
+    return bytes % kMiB == 0 ? std::to_string(bytes / kMiB) + " MiB"
+                             : std::to_string(bytes) + " bytes";
+}
+
 } // namespace
 
 bool FirstRowScan::take(char c) {
-    if (!started_ && isLineEnd(c)) {
-        return false;
-    }
-    started_ = true;
     if (quoted_) {
         quoted_ = c != '"';
         justClosed_ = !quoted_;
@@ -27,12 +30,17 @@ bool FirstRowScan::take(char c) {
     }
     if (c == '"' && (fieldStart_ || justClosed_)) {
         quoted_ = true;
-        fieldStart_ = justClosed_ = false;
+        fieldStart_ = justClosed_ = blank_ = false;
         return false;
     }
     if (isLineEnd(c)) {
-        return true;
+        if (!blank_) {
+            return true;
+        }
+        *this = FirstRowScan(); // an empty line, or one of only blanks, is no row
+        return false;
     }
+    blank_ = blank_ && (c == ' ' || c == '\t');
     commas_ += c == ',';
     semicolons_ += c == ';';
     tabs_ += c == '\t';
@@ -64,6 +72,10 @@ void CsvReader::finish() {
     if (delimiter_ == 0) {
         findDelimiter(true);
     }
+    if (state_ == State::Quoted) {
+        throw OpenQuote("line " + std::to_string(quoteLine_) +
+                        ": a quote opens a field here and is never closed");
+    }
     if (rowStarted_) {
         endField();
         endRow();
@@ -71,7 +83,7 @@ void CsvReader::finish() {
 }
 
 // Waits for the whole first row, then reads everything held so far. At the end of the input,
-// takes what there is as the first row.
+// or past the row limit, takes what there is as the first row.
 void CsvReader::findDelimiter(bool atEnd) {
     if (!bomChecked_) {
         if (head_.size() < kByteOrderMark.size() && kByteOrderMark.starts_with(head_) && !atEnd) {
@@ -86,10 +98,7 @@ void CsvReader::findDelimiter(bool atEnd) {
     while (!complete && headScanned_ < head_.size()) {
         complete = firstRow_.take(head_[headScanned_++]);
     }
-    if (!complete && !atEnd) {
-        if (head_.size() > rowLimit_) {
-            throw RowTooLong("the first row");
-        }
+    if (!complete && !atEnd && head_.size() <= rowLimit_) {
         return;
     }
     delimiter_ = firstRow_.delimiter();
@@ -109,22 +118,28 @@ void CsvReader::parse(std::string_view bytes) {
         case State::FieldStart: {
             const char c = *p;
             if (std::exchange(afterCarriageReturn_, false) && c == '\n') {
-                ++p;
+                ++p; // the rest of a CRLF, counted with the CR
             } else if (isLineEnd(c)) {
                 if (rowStarted_) {
                     endField();
                     endRow();
                 }
+                ++line_;
                 afterCarriageReturn_ = c == '\r';
                 ++p;
             } else if (c == delimiter_) {
-                rowStarted_ = true;
+                startRow();
                 endField();
                 ++p;
+            } else if (c == '"') {
+                startRow();
+                state_ = State::Quoted;
+                quoteLine_ = line_;
+                quotedInRow_ = true;
+                ++p;
             } else {
-                rowStarted_ = true;
-                state_ = c == '"' ? State::Quoted : State::Unquoted;
-                p += c == '"' ? 1 : 0;
+                startRow();
+                state_ = State::Unquoted;
             }
             break;
         }
@@ -143,6 +158,7 @@ void CsvReader::parse(std::string_view bytes) {
             state_ = State::FieldStart;
             if (c != delimiter_) {
                 endRow();
+                ++line_;
                 afterCarriageReturn_ = c == '\r';
             }
             break;
@@ -150,11 +166,13 @@ void CsvReader::parse(std::string_view bytes) {
         case State::Quoted: {
             const auto* quote = static_cast<const char*>(std::memchr(p, '"', end - p));
             const char* stop = quote ? quote : end;
+            countLineEnds(p, stop);
             append(p, stop);
             p = stop;
             if (quote) {
                 ++p;
                 state_ = State::QuoteInQuoted;
+                afterCarriageReturn_ = false;
             }
             break;
         }
@@ -171,28 +189,64 @@ void CsvReader::parse(std::string_view bytes) {
     }
 }
 
+// Line ends inside a quoted field: LF, CR and CRLF each count once, a CRLF split between two
+// pieces of input too.
+void CsvReader::countLineEnds(const char* first, const char* last) {
+    for (; first < last; ++first) {
+        const char c = *first;
+        if (c == '\n') {
+            line_ += afterCarriageReturn_ ? 0 : 1;
+        } else if (c == '\r') {
+            ++line_;
+        }
+        afterCarriageReturn_ = c == '\r';
+    }
+}
+
 void CsvReader::append(const char* first, const char* last) {
     if (text_.size() + static_cast<std::size_t>(last - first) > rowLimit_) {
-        throw RowTooLong("a row");
+        if (state_ == State::Quoted) {
+            throw RowTooLong("line " + std::to_string(quoteLine_) +
+                             ": a quote opens a field here and is not closed within " +
+                             sizeText(rowLimit_));
+        }
+        throw RowTooLong("line " + std::to_string(rowLine_) + ": the row is longer than " +
+                         sizeText(rowLimit_));
     }
     text_.append(first, last);
+}
+
+void CsvReader::startRow() {
+    if (!rowStarted_) {
+        rowStarted_ = true;
+        rowLine_ = line_;
+    }
 }
 
 void CsvReader::endField() {
     ends_.push_back(text_.size());
 }
 
+// A row of nothing but spaces and tabs, unquoted: a line that only looks empty.
+bool CsvReader::blankRow() const {
+    return !quotedInRow_ && (ends_.size() == 1 || delimiter_ == '\t') &&
+           text_.find_first_not_of(" \t") == std::string::npos;
+}
+
 void CsvReader::endRow() {
-    fields_.clear();
-    std::size_t begin = 0;
-    for (const std::size_t end : ends_) {
-        fields_.emplace_back(text_.data() + begin, end - begin);
-        begin = end;
+    if (!blankRow()) {
+        fields_.clear();
+        std::size_t begin = 0;
+        for (const std::size_t end : ends_) {
+            fields_.emplace_back(text_.data() + begin, end - begin);
+            begin = end;
+        }
+        handler_(fields_);
     }
-    handler_(fields_);
     text_.clear();
     ends_.clear();
     rowStarted_ = false;
+    quotedInRow_ = false;
     state_ = State::FieldStart;
 }
 

@@ -14,25 +14,37 @@ namespace classifier::cli {
 // A row of the sheet: its fields, unquoted. Valid only during the call that receives it.
 using Row = std::span<const std::string_view>;
 
-// Thrown when a row grows past the reader's limit (a quote left open swallows the rest of the
-// file into one field).
-class RowTooLong : public std::runtime_error {
+// The sheet cannot be read on; the text says why and on which line.
+class UnreadableSheet : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+// A row grew past the reader's limit (a quote left open swallows the rest of the file into one
+// field).
+class RowTooLong : public UnreadableSheet {
+public:
+    using UnreadableSheet::UnreadableSheet;
+};
+
+// The input ended inside a quoted field.
+class OpenQuote : public UnreadableSheet {
+public:
+    using UnreadableSheet::UnreadableSheet;
 };
 
 // Follows the first row of a sheet byte by byte as it arrives, quotes and all, to find where it
 // ends and which delimiter it uses. Any of ",", ";" and tab may start a field.
 class FirstRowScan {
 public:
-    // Takes one more byte; true at the line end that closes the first row. Line ends before
-    // the first row are skipped.
+    // Takes one more byte; true at the line end that closes the first row. Empty lines and
+    // lines of only blanks before the first row are skipped.
     bool take(char c);
     // ";" or tab when the row holds more of it than ",", else ",".
     char delimiter() const;
 
 private:
-    bool started_ = false;
+    bool blank_ = true; // the line so far holds only spaces and tabs
     bool quoted_ = false;
     bool fieldStart_ = true;
     bool justClosed_ = false; // a quote here is a doubled quote inside the field
@@ -42,10 +54,12 @@ private:
 };
 
 // Reads a sheet in RFC 4180 CSV as it arrives, in pieces of any size, and hands on one row at a
-// time. A byte-order mark at the start is dropped. Rows end with LF, CRLF or CR; empty lines are
-// no rows. The delimiter is found from the first row: ";" or tab when it holds more of that than
-// of ",", else ",". A quote inside an unquoted field, or text after a closing quote, is kept as
-// it stands. Holds at most one row at a time.
+// time. A byte-order mark at the start is dropped. Rows end with LF, CRLF or CR; empty lines and
+// lines of only spaces and tabs are no rows. The delimiter is found from the first row: ";" or
+// tab when it holds more of that than of ",", else ",". A quote inside an unquoted field, or
+// text after a closing quote, is kept as it stands; a quote that opens a field and is never
+// closed is an OpenQuote. Holds at most one row at a time, of at most rowLimit bytes of fields
+// (RowTooLong). Both errors name the line, counted from 1, where the row or the quote began.
 class CsvReader {
 public:
     using RowHandler = std::function<void(Row)>;
@@ -67,6 +81,9 @@ private:
     void endField();
     void endRow();
     void append(const char* first, const char* last);
+    void countLineEnds(const char* first, const char* last);
+    void startRow();
+    bool blankRow() const;
 
     RowHandler handler_;
     std::size_t rowLimit_;
@@ -80,6 +97,10 @@ private:
     State state_ = State::FieldStart;
     bool rowStarted_ = false;
     bool afterCarriageReturn_ = false;
+    bool quotedInRow_ = false;
+    std::size_t line_ = 1;      // where the reading has got to
+    std::size_t rowLine_ = 1;   // where the current row began
+    std::size_t quoteLine_ = 1; // where the last quoted field opened
     std::array<bool, 256> special_{};
     std::string text_; // the current row's fields, unquoted, one after another
     std::vector<std::size_t> ends_;

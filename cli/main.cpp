@@ -1,5 +1,7 @@
 #include "run.h"
 
+#include "files/descriptors.h"
+
 #include <cstdlib>
 #include <iostream>
 #include <optional>
@@ -16,9 +18,12 @@ std::optional<std::string> variable(const char* name) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // First of all, so that no file the command opens takes the place of a closed stream.
+    const classifier::files::StandardStreams streams = classifier::files::reserveStandardStreams();
     std::ios::sync_with_stdio(false);
     const classifier::cli::Environment environment{variable("LC_ALL"), variable("LC_MESSAGES"),
                                                    variable("LANG")};
-    return classifier::cli::run({argv, static_cast<std::size_t>(argc)}, environment, STDIN_FILENO,
-                                STDOUT_FILENO, std::cerr);
+    return classifier::cli::run({argv, static_cast<std::size_t>(argc)}, environment,
+                                streams.input ? STDIN_FILENO : -1,
+                                streams.output ? STDOUT_FILENO : -1, std::cerr);
 }

@@ -50,27 +50,6 @@ private:
     std::size_t used_ = 0;
 };
 
-// A file written beside its final name and renamed into place only when complete. Until then
-// (and if the program is stopped by SIGINT, SIGTERM or SIGHUP meanwhile) any file of that name
-// stays as it was, and the partial file is removed.
-class AtomicFile {
-public:
-    explicit AtomicFile(std::string path);
-    AtomicFile(const AtomicFile&) = delete;
-    AtomicFile& operator=(const AtomicFile&) = delete;
-    ~AtomicFile();
-
-    int fd() const { return fd_; }
-    // Makes the written file durable and gives it its final name.
-    void commit();
-
-private:
-    std::string path_;
-    std::string temporary_;
-    int fd_ = -1;
-    int slot_ = -1; // of the guard that removes the partial file on a stop signal
-};
-
 // "cannot write F: No space left on device"
 std::string systemProblem(std::string_view what, std::string_view name, int error);
 

@@ -7,11 +7,10 @@
 #include <algorithm>
 #include <array>
 #include <set>
+#include <utility>
 
 namespace classifier::cli {
 namespace {
-
-constexpr std::string_view kExtraFields = "extra_fields";
 
 constexpr std::array<bool, 256> kQuoted = [] {
     std::array<bool, 256> quoted{};
@@ -24,6 +23,10 @@ constexpr std::array<bool, 256> kQuoted = [] {
 bool needsQuotes(std::string_view text) {
     return std::any_of(text.begin(), text.end(),
                        [](char c) { return kQuoted[static_cast<unsigned char>(c)]; });
+}
+
+std::string jsonText(const nlohmann::json& text) {
+    return text.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 } // namespace
@@ -53,51 +56,122 @@ void CsvWriter::field(std::string_view text, bool first) {
     output_.put('"');
 }
 
-void CsvWriter::header(Row names, std::span<const std::string_view> resultNames) {
-    width_ = names.size();
-    row(names, resultNames);
+void CsvWriter::header(const SheetLayout& layout) {
+    layout_ = &layout;
+    bool first = true;
+    for (const SheetLayout::Column& column : layout.columns()) {
+        field(column.name, std::exchange(first, false));
+    }
+    output_.put('\n');
 }
 
 void CsvWriter::row(Row fields, std::span<const std::string_view> results) {
-    for (std::size_t i = 0; i < width_; ++i) {
-        field(i < fields.size() ? fields[i] : std::string_view(), i == 0);
+    const std::span<const std::string_view> extras = layout_->extras();
+    if (layout_->plain()) {
+        const std::size_t width = layout_->headerWidth();
+        for (std::size_t i = 0; i < width; ++i) {
+            field(i < fields.size() ? fields[i] : std::string_view(), i == 0);
+        }
+        for (const std::string_view result : results) {
+            field(result, false);
+        }
+        if (extras.empty()) {
+            output_.put(",\n");
+            return;
+        }
+        joinExtraFields(extras, extras_);
+        field(extras_, false);
+        output_.put('\n');
+        return;
     }
-    for (std::size_t i = 0; i < results.size(); ++i) {
-        field(results[i], width_ == 0 && i == 0);
-    }
-    for (std::size_t i = width_; i < fields.size(); ++i) {
-        field(fields[i]);
+    bool first = true;
+    for (const SheetLayout::Column& column : layout_->columns()) {
+        std::string_view text;
+        switch (column.source) {
+        case SheetLayout::Source::Input:
+            text = column.index < fields.size() ? fields[column.index] : std::string_view();
+            break;
+        case SheetLayout::Source::Result:
+            text = results[column.index];
+            break;
+        case SheetLayout::Source::Empty:
+            break;
+        case SheetLayout::Source::Extras:
+            joinExtraFields(extras, extras_);
+            text = extras_;
+            break;
+        }
+        field(text, std::exchange(first, false));
     }
     output_.put('\n');
 }
 
-void JsonLinesWriter::header(Row names, std::span<const std::string_view> resultNames) {
-    width_ = names.size();
-    keys_.assign(names.begin(), names.end());
-    keys_.insert(keys_.end(), resultNames.begin(), resultNames.end());
+struct JsonLinesWriter::Text {
+    nlohmann::json value = std::string();
+};
+
+JsonLinesWriter::JsonLinesWriter(Output& output)
+    : output_(output), text_(std::make_unique<Text>()) {}
+
+JsonLinesWriter::~JsonLinesWriter() = default;
+
+void JsonLinesWriter::header(const SheetLayout& layout) {
+    layout_ = &layout;
     std::set<std::string_view> seen{kExtraFields};
-    for (const std::string& key : keys_) {
-        if (!seen.insert(key).second) {
-            throw CommandError("--format json: the column name \"" + key +
+    for (const SheetLayout::Column& column : layout.columns()) {
+        if (column.source == SheetLayout::Source::Extras) {
+            continue;
+        }
+        if (!seen.insert(column.name).second) {
+            throw CommandError("--format json: the column name \"" + column.name +
                                "\" would be a key twice; rename the column");
         }
+        keys_.push_back(jsonText(column.name) + ":");
     }
+}
+
+void JsonLinesWriter::value(std::string_view text) {
+    text_->value.get_ref<std::string&>().assign(text);
+    output_.put(jsonText(text_->value));
 }
 
 void JsonLinesWriter::row(Row fields, std::span<const std::string_view> results) {
-    nlohmann::ordered_json object = nlohmann::ordered_json::object();
-    for (std::size_t i = 0; i < width_; ++i) {
-        object[keys_[i]] = i < fields.size() ? fields[i] : std::string_view();
+    output_.put('{');
+    std::size_t key = 0;
+    for (const SheetLayout::Column& column : layout_->columns()) {
+        if (column.source == SheetLayout::Source::Extras) {
+            continue;
+        }
+        if (key > 0) {
+            output_.put(',');
+        }
+        output_.put(keys_[key++]);
+        switch (column.source) {
+        case SheetLayout::Source::Input:
+            value(column.index < fields.size() ? fields[column.index] : std::string_view());
+            break;
+        case SheetLayout::Source::Result:
+            value(results[column.index]);
+            break;
+        default:
+            value({});
+            break;
+        }
     }
-    for (std::size_t i = 0; i < results.size(); ++i) {
-        object[keys_[width_ + i]] = results[i];
+    const std::span<const std::string_view> extras = layout_->extras();
+    if (!extras.empty()) {
+        output_.put(key > 0 ? ",\"" : "\"");
+        output_.put(kExtraFields);
+        output_.put("\":[");
+        for (std::size_t i = 0; i < extras.size(); ++i) {
+            if (i > 0) {
+                output_.put(',');
+            }
+            value(extras[i]);
+        }
+        output_.put(']');
     }
-    if (fields.size() > width_) {
-        object[std::string(kExtraFields)] = std::vector<std::string_view>(
-            fields.begin() + static_cast<std::ptrdiff_t>(width_), fields.end());
-    }
-    output_.put(object.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace));
-    output_.put('\n');
+    output_.put("}\n");
 }
 
 } // namespace classifier::cli

@@ -1,17 +1,22 @@
 #include "run.h"
 
 #include "csv_reader.h"
+#include "destinations.h"
 #include "output.h"
 #include "row_writer.h"
-#include "sheet/row_classifier.h"
+#include "sheet_layout.h"
 
+#include "core/chart/density.h"
 #include "core/chart/svg.h"
+#include "files/descriptors.h"
+#include "sheet/row_classifier.h"
 
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
 #include <memory>
 #include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -24,30 +29,31 @@ namespace {
 
 constexpr std::string_view kProgram = "soil-classify";
 
-// The input file, opened for the command's whole run.
+// The input sheet, opened for the command's whole run.
 class InputFile {
 public:
-    explicit InputFile(const std::string& name)
+    // `standardInput` is -1 when it was closed.
+    InputFile(const std::string& name, int standardInput)
         : name_(name == "-" ? "standard input" : name),
-          fd_(name == "-" ? -1 : open(name.c_str(), O_RDONLY | O_CLOEXEC)) {
-        if (name != "-" && fd_ < 0) {
-            throw CommandError(systemProblem("cannot read", name_, errno));
+          owned_(name == "-" ? -1 : files::openAt(AT_FDCWD, name.c_str(), O_RDONLY)),
+          fd_(name == "-" ? standardInput : owned_.get()) {
+        if (fd_ < 0) {
+            throw CommandError(systemProblem("cannot read", name_, name == "-" ? EBADF : errno));
         }
-    }
-    InputFile(const InputFile&) = delete;
-    InputFile& operator=(const InputFile&) = delete;
-    ~InputFile() {
-        if (fd_ >= 0) {
-            close(fd_);
+        struct stat status {};
+        if (fstat(fd_, &status) == 0 && S_ISREG(status.st_mode)) {
+            regularFile_ = files::Identity{status.st_dev, status.st_ino, {}};
         }
     }
 
+    const std::string& name() const { return name_; }
+    const std::optional<files::Identity>& regularFile() const { return regularFile_; }
+
     // Feeds the whole file to the reader, a block at a time.
-    void readInto(CsvReader& reader, int standardInput) const {
-        const int fd = fd_ >= 0 ? fd_ : standardInput;
+    void readInto(CsvReader& reader) const {
         std::array<char, 1 << 16> block;
         for (;;) {
-            const ssize_t count = ::read(fd, block.data(), block.size());
+            const ssize_t count = ::read(fd_, block.data(), block.size());
             if (count < 0 && errno == EINTR) {
                 continue;
             }
@@ -64,84 +70,81 @@ public:
 
 private:
     std::string name_;
+    files::UniqueFd owned_;
     int fd_;
+    std::optional<files::Identity> regularFile_;
 };
 
 // Reads, classifies and writes the sheet; true when every row was classified. With a chart
 // asked for, every classified sample is added to `samples`.
 bool classifySheet(const Options& options, Language language, const InputFile& input,
-                   int standardInput, Output& output, std::vector<ChartSample>& samples) {
+                   Output& output, ChartSampleSet* samples) {
     const std::unique_ptr<sheet::RowClassifier> sheet =
         sheet::RowClassifier::create(options.method, language, options.explain);
-    if (options.chart) {
+    if (samples) {
         sheet->keepChartSamples();
     }
     const std::unique_ptr<RowWriter> writer = RowWriter::create(options.format, output);
-    bool headerRead = false;
+    std::optional<SheetLayout> layout;
     bool allClassified = true;
     std::optional<CsvReader> reader;
     reader.emplace([&](Row row) {
-        if (!headerRead) {
-            headerRead = true;
+        if (!layout) {
+            layout.emplace(row, sheet->resultNames());
             sheet->setDelimiter(reader->delimiter());
-            sheet->readHeader(row, options.columns);
-            writer->header(row, sheet->resultNames());
+            sheet->readHeader(layout->inputHeader(), options.columns);
+            writer->header(*layout);
             return;
         }
-        allClassified = sheet->classify(row) && allClassified;
+        allClassified = sheet->classify(layout->inputRow(row)) && allClassified;
         writer->row(row, sheet->texts());
-        if (sheet->chartSample()) {
-            samples.push_back(*sheet->chartSample());
+        if (samples && sheet->chartSample()) {
+            samples->add(*sheet->chartSample());
         }
     });
     try {
-        input.readInto(*reader, standardInput);
-    } catch (const RowTooLong& tooLong) {
-        throw CommandError(std::string(tooLong.what()) +
-                           " is longer than 16 MiB; is a quote left open?");
+        input.readInto(*reader);
+    } catch (const UnreadableSheet& error) {
+        throw CommandError(input.name() + ", " + error.what());
     }
-    if (!headerRead) {
+    if (!layout) {
         throw CommandError("the input is empty: it has no header row");
     }
     output.flush();
     return allClassified;
 }
 
-// The chart of every classified sample, written whole or not at all.
-void writeChart(AtomicFile& file, const std::string& path, Method method,
-                std::vector<ChartSample> samples, Language language) {
-    const Chart chart = method == Method::Unified ? unifiedChart(std::move(samples))
-                                                  : aashtoChart(std::move(samples));
-    Output output(file.fd(), path);
+// The chart of every classified sample.
+void writeChart(Destination& destination, Method method, ChartSampleSet& samples,
+                Language language) {
+    const Chart chart =
+        method == Method::Unified
+            ? unifiedChart(std::move(samples.drawn()), ChartLayer::FineSoil, &samples.rest())
+            : aashtoChart(std::move(samples.drawn()), ChartLayer::AashtoFine, &samples.rest());
+    Output output(destination.fd(), destination.name());
     output.put(chartSvg(chart, language));
     output.flush();
-    file.commit();
 }
 
 int classify(const Options& options, const Environment& environment, int standardInput,
              int standardOutput) {
     const Language language = options.language.value_or(languageOf(environment));
-    const InputFile input(options.input);
-    // Made before any row is read, so that a chart that cannot be written stops the command
-    // before it writes anything.
-    std::optional<AtomicFile> chart;
+    const InputFile input(options.input, standardInput);
+    // Every output is opened, and checked against the input and the others, before a byte of
+    // the sheet is read; none takes the place of what its path names until all are complete.
+    Destinations outputs(input.regularFile(), input.name(), options.output, options.chart,
+                         standardOutput);
+    std::optional<ChartSampleSet> samples;
     if (options.chart) {
-        chart.emplace(*options.chart);
+        samples.emplace();
     }
-    std::vector<ChartSample> samples;
-    bool allClassified = false;
-    if (!options.output || *options.output == "-") {
-        Output output(standardOutput, "standard output");
-        allClassified = classifySheet(options, language, input, standardInput, output, samples);
-    } else {
-        AtomicFile file(*options.output);
-        Output output(file.fd(), *options.output);
-        allClassified = classifySheet(options, language, input, standardInput, output, samples);
-        file.commit();
+    Output output(outputs.sheet().fd(), outputs.sheet().name());
+    const bool allClassified =
+        classifySheet(options, language, input, output, samples ? &*samples : nullptr);
+    if (Destination* chart = outputs.chart()) {
+        writeChart(*chart, options.method, *samples, language);
     }
-    if (chart) {
-        writeChart(*chart, *options.chart, options.method, std::move(samples), language);
-    }
+    outputs.commit();
     return allClassified ? kAllClassified : kSomeRowsRefused;
 }
 

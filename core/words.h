@@ -79,6 +79,8 @@ enum class Word : std::uint8_t {
     NamedBySieves,
     ALine,
     ULine,
+    SamplesDrawn,   // " samples drawn; "
+    SamplesCounted, // " more shaded by their number in each grid square (most: "
     HighLiquidLimitLine, // "LL = 50"
     ClayeyFinesLine,     // "PI = 7"
     A7DividingLine,      // "PI = LL − 30"

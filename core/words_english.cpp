@@ -69,6 +69,8 @@ constexpr Wording kEnglish[] = {
     {Word::NamedBySieves, "The sieves decide this sample's group; LL and PI alone do not"},
     {Word::ALine, "A-line"},
     {Word::ULine, "U-line"},
+    {Word::SamplesDrawn, " samples drawn; "},
+    {Word::SamplesCounted, " more shaded by their number in each grid square (most: "},
     {Word::HighLiquidLimitLine, "LL = 50"},
     {Word::ClayeyFinesLine, "PI = 7"},
     {Word::A7DividingLine, "PI = LL \u2212 30"},

@@ -25,6 +25,8 @@ packages=(
   xvfb xauth imagemagick
   # checks of the installed desktop files
   desktop-file-utils appstream
+  # locale sources, from which a test makes a locale that writes a decimal comma
+  locales
 )
 
 missing=()

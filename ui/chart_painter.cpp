@@ -51,7 +51,9 @@ public:
         p_.setPen(polygon.stroke == kNoPaint
                       ? QPen(Qt::NoPen)
                       : QPen(rgb(polygon.stroke), 1, penStyle(polygon.dash)));
-        p_.setBrush(polygon.fill == kNoPaint ? QBrush(Qt::NoBrush) : QBrush(rgb(polygon.fill)));
+        QColor fill = rgb(polygon.fill);
+        fill.setAlphaF(float(polygon.fillOpacity));
+        p_.setBrush(polygon.fill == kNoPaint ? QBrush(Qt::NoBrush) : QBrush(fill));
         p_.drawPolygon(points);
     }
 

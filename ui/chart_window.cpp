@@ -1,21 +1,24 @@
 #include "chart_window.h"
 
 #include "chart_painter.h"
+#include "file_problem.h"
 #include "look.h"
 #include "qt_text.h"
 #include "ui_texts.h"
 
 #include "core/chart/svg.h"
 
+#include "files/output_file.h"
+
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
+#include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
@@ -48,15 +51,22 @@ Chart chartFor(Method method, std::vector<ChartSample> samples) {
     return aashtoChart(std::move(samples), focus);
 }
 
+// Written whole or not at all, under the same rules as soil-classify's outputs; a FIFO that
+// nothing reads is refused at once rather than waited for.
 bool writeFile(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+    files::OutputFile::Options options;
+    options.waitForReader = false;
+    try {
+        files::OutputFile file(QFile::encodeName(path).toStdString(), options);
+        file.write({bytes.constData(), std::size_t(bytes.size())});
+        file.commit();
         return true;
+    } catch (const files::Error& failure) {
+        if (error) {
+            *error = fileProblemText(failure);
+        }
+        return false;
     }
-    if (error) {
-        *error = file.errorString();
-    }
-    return false;
 }
 
 } // namespace

@@ -40,7 +40,8 @@ public:
     Method method() const { return method_; }
     const Chart& chart() const { return view_->chart(); }
 
-    // Write the chart to a file; false, with the reason, when the file cannot be written.
+    // Write the chart to a file, whole or not at all; false, with the reason in Persian, when
+    // the file cannot be written.
     bool savePng(const QString& path, QString* error = nullptr) const;
     bool saveSvg(const QString& path, QString* error = nullptr) const;
     void copyImage() const;

@@ -110,7 +110,7 @@ QString columnsUnread(const QString& why) {
 
 QString browserNotStarted(const QString& address) {
     return QCoreApplication::translate("SoilClassifier",
-                                       "مرورگر وب باز نشد. این نشانی را در مرورگر خود باز کنید:") +
+                                       "مرورگر باز نشد؛ این نشانی را در مرورگر خود باز کنید:") +
            "\n" + address;
 }
 

@@ -107,8 +107,8 @@ ChartSample aashtoChartSample(const AashtoResult& result) {
     return point;
 }
 
-Chart aashtoChart(std::vector<ChartSample> samples, ChartLayer focus) {
-    Chart chart = emptyChart(Word::AashtoChart, Word::NamedBySieves, std::move(samples));
+Chart aashtoChart(std::vector<ChartSample> samples, ChartLayer focus, const SampleCounts* rest) {
+    Chart chart = emptyChart(Word::AashtoChart, Word::NamedBySieves, std::move(samples), rest);
     const bool a2 = focus == ChartLayer::AashtoA2;
     addRows(chart, fineGroups(), ChartLayer::AashtoFine,
             a2 ? ZoneStyle::Outlined : ZoneStyle::Filled, kFineColours);
@@ -116,6 +116,7 @@ Chart aashtoChart(std::vector<ChartSample> samples, ChartLayer focus) {
             a2 ? ZoneStyle::Filled : ZoneStyle::Outlined, kA2Colours);
     addLine(chart, {41, 11}, {geometry::kChartLimit * 2, geometry::kChartLimit * 2 - 30}, true,
             Word::A7DividingLine);
+    addDensity(chart, rest);
     return chart;
 }
 

@@ -1,5 +1,6 @@
 #include "core/chart/chart.h"
 
+#include "core/chart/density.h"
 #include "core/chart/parts.h"
 
 #include <algorithm>
@@ -11,25 +12,31 @@ using geometry::HalfPlane;
 
 namespace {
 
-std::vector<double> coordinates(const std::vector<ChartSample>& samples, bool x) {
+std::vector<double> coordinates(const std::vector<ChartSample>& samples, const SampleCounts* rest,
+                                bool x) {
     std::vector<double> values;
     for (const ChartSample& s : samples) {
         if (s.layer) {
             values.push_back(x ? s.at.x : s.at.y);
         }
     }
+    if (rest && rest->count() > 0) {
+        values.push_back(x ? rest->low().x : rest->low().y);
+        values.push_back(x ? rest->high().x : rest->high().y);
+    }
     return values;
 }
 
 } // namespace
 
-Chart emptyChart(Word title, Word note, std::vector<ChartSample> samples) {
+Chart emptyChart(Word title, Word note, std::vector<ChartSample> samples,
+                 const SampleCounts* rest) {
     Chart chart;
     chart.title = title;
     chart.xTitle = Word::LiquidLimitAxis;
     chart.yTitle = Word::PlasticityIndexAxis;
-    chart.x = geometry::fittedRange(0, 100, coordinates(samples, true));
-    chart.y = geometry::fittedRange(0, 60, coordinates(samples, false));
+    chart.x = geometry::fittedRange(0, 100, coordinates(samples, rest, true));
+    chart.y = geometry::fittedRange(0, 60, coordinates(samples, rest, false));
     if (samples.size() == 1 && !samples.front().layer) {
         chart.note = note;
     }

@@ -48,6 +48,16 @@ struct ChartSample {
     std::optional<ChartLayer> layer;
 };
 
+// Samples counted rather than drawn one by one: how many fall in each square of the chart's
+// grid, row by row from the lowest PI, each row from the lowest LL.
+struct ChartDensity {
+    std::uint64_t count = 0;
+    std::size_t columns = 0;
+    std::vector<std::uint64_t> squares;
+};
+
+class SampleCounts;
+
 struct Chart {
     Word title;
     Word xTitle;
@@ -56,6 +66,7 @@ struct Chart {
     std::vector<Zone> zones;
     std::vector<ChartLine> lines;
     std::vector<ChartSample> samples;
+    std::optional<ChartDensity> density; // of the samples beyond those drawn
     // Said on the chart when its one sample is not drawn.
     std::optional<Word> note;
 };
@@ -64,10 +75,12 @@ ChartSample unifiedChartSample(const UnifiedResult& result);
 ChartSample aashtoChartSample(const AashtoResult& result);
 
 // The plasticity chart with its zones filled for the given layer (FineSoil, CoarseFines or
-// DualFines), its axes wide enough for every sample.
-Chart unifiedChart(std::vector<ChartSample> samples, ChartLayer focus = ChartLayer::FineSoil);
+// DualFines), its axes wide enough for every sample, those drawn and those counted in `rest`.
+Chart unifiedChart(std::vector<ChartSample> samples, ChartLayer focus = ChartLayer::FineSoil,
+                   const SampleCounts* rest = nullptr);
 // The LL–PI chart of the AASHTO rows: the zones of the focus layer filled, the other outlined.
-Chart aashtoChart(std::vector<ChartSample> samples, ChartLayer focus = ChartLayer::AashtoFine);
+Chart aashtoChart(std::vector<ChartSample> samples, ChartLayer focus = ChartLayer::AashtoFine,
+                  const SampleCounts* rest = nullptr);
 
 // Where a zone's label goes: the centre of its largest piece.
 ChartPoint zoneLabelPoint(const Zone& zone);

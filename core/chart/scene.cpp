@@ -2,6 +2,8 @@
 
 #include "core/number_text.h"
 
+#include <algorithm>
+
 // GCC 12 takes the members of a polygon moved within a growing vector of variants for
 // uninitialised, a false alarm of its -Wmaybe-uninitialized.
 #if defined(__GNUC__) && !defined(__clang__)
@@ -21,6 +23,7 @@ constexpr double kTitleSize = 16;
 constexpr double kTextSize = 12;
 constexpr double kZoneLabelSize = 14;
 constexpr double kSampleRadius = 4.5;
+constexpr double kLegendSize = 11;
 
 class Layout {
 public:
@@ -30,6 +33,7 @@ public:
     std::vector<SceneItem> items() {
         rectangle(0, 0, kChartWidth, kChartHeight).fill = kBackground;
         zones(ZoneStyle::Filled);
+        density();
         grid();
         zones(ZoneStyle::Outlined);
         lines();
@@ -37,6 +41,7 @@ public:
         zoneLabels();
         samples();
         note();
+        legend();
         return std::move(items_);
     }
 
@@ -142,6 +147,49 @@ private:
             label.colour = kSample;
             items_.push_back(std::move(label));
         }
+    }
+
+    // Each grid square shaded by the number of counted samples in it.
+    void density() {
+        if (!chart_.density) {
+            return;
+        }
+        const ChartDensity& density = *chart_.density;
+        const std::uint64_t most = std::max<std::uint64_t>(
+            1, *std::max_element(density.squares.begin(), density.squares.end()));
+        for (std::size_t i = 0; i < density.squares.size(); ++i) {
+            if (density.squares[i] == 0) {
+                continue;
+            }
+            const double x =
+                chart_.x.low + static_cast<double>(i % density.columns) * chart_.x.step;
+            const double y =
+                chart_.y.low + static_cast<double>(i / density.columns) * chart_.y.step;
+            const ChartPoint low = at({x, y});
+            const ChartPoint high = at({x + chart_.x.step, y + chart_.y.step});
+            ScenePolygon& square = rectangle(low.x, high.y, high.x, low.y);
+            square.fill = kSample;
+            square.fillOpacity =
+                0.1 + 0.6 * static_cast<double>(density.squares[i]) / static_cast<double>(most);
+        }
+    }
+
+    // Says how many samples are drawn and how many counted, between the title and the chart.
+    void legend() {
+        if (!chart_.density) {
+            return;
+        }
+        const auto drawn = std::count_if(chart_.samples.begin(), chart_.samples.end(),
+                                         [](const ChartSample& s) { return s.layer.has_value(); });
+        const std::vector<std::uint64_t>& squares = chart_.density->squares;
+        const std::uint64_t most = *std::max_element(squares.begin(), squares.end());
+        // "3000 samples drawn; 9997000 more shaded by their number in each grid square (most:
+        // 41230)"
+        const std::string text =
+            std::to_string(drawn) + std::string(say(Word::SamplesDrawn, language_)) +
+            std::to_string(chart_.density->count) +
+            std::string(say(Word::SamplesCounted, language_)) + std::to_string(most) + ")";
+        words({kChartWidth / 2, frame_.top - 6}, text, kLegendSize, Anchor::Middle);
     }
 
     void note() {

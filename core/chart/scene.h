@@ -26,6 +26,7 @@ struct ScenePolygon {
     std::uint32_t fill = kNoPaint;
     std::uint32_t stroke = kNoPaint;
     Dash dash = Dash::None;
+    double fillOpacity = 1; // 0 to 1
 };
 
 struct SceneLine {

@@ -61,8 +61,10 @@ std::string element(const ScenePolygon& polygon) {
     for (const ChartPoint& p : polygon.points) {
         points += number(p.x) + "," + number(p.y) + " ";
     }
-    return "<polygon points=\"" + points + "\" fill=\"" + paint(polygon.fill) + "\" stroke=\"" +
-           paint(polygon.stroke) + "\"" + dashOf(polygon.dash) + "/>\n";
+    const std::string opacity =
+        polygon.fillOpacity < 1 ? " fill-opacity=\"" + number(polygon.fillOpacity) + "\"" : "";
+    return "<polygon points=\"" + points + "\" fill=\"" + paint(polygon.fill) + "\"" + opacity +
+           " stroke=\"" + paint(polygon.stroke) + "\"" + dashOf(polygon.dash) + "/>\n";
 }
 
 std::string element(const SceneLine& line) {

@@ -75,12 +75,13 @@ ChartSample unifiedChartSample(const UnifiedResult& result) {
     return point;
 }
 
-Chart unifiedChart(std::vector<ChartSample> samples, ChartLayer focus) {
-    Chart chart = emptyChart(Word::PlasticityChart, Word::NamedByGrading, std::move(samples));
+Chart unifiedChart(std::vector<ChartSample> samples, ChartLayer focus, const SampleCounts* rest) {
+    Chart chart = emptyChart(Word::PlasticityChart, Word::NamedByGrading, std::move(samples), rest);
     chart.y.low = 0; // the Unified method takes no negative LL or PI
     chart.x.low = 0;
     addZones(chart, focus);
     addLines(chart);
+    addDensity(chart, rest);
     return chart;
 }
 

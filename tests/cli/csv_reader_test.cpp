@@ -51,6 +51,10 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"CRLF and CR", "a,b\r\n1,2\r3,4\r\n", ',', {{"a", "b"}, {"1", "2"}, {"3", "4"}}},
         ReadCase{"byte-order mark", "\xEF\xBB\xBFp200\n1\n", ',', {{"p200"}, {"1"}}},
         ReadCase{"empty lines are no rows", "\n\na\r\n\r\n\n1\n\n", ',', {{"a"}, {"1"}}},
+        ReadCase{"nor are lines of only blanks",
+                 " \t\na;b\n  \r\n1;2\n\t",
+                 ';',
+                 {{"a", "b"}, {"1", "2"}}},
         ReadCase{"empty fields kept", "a,b,c\n,,\n", ',', {{"a", "b", "c"}, {"", "", ""}}},
         ReadCase{"blanks kept", " a , b\n", ',', {{" a ", " b"}}},
         ReadCase{"quoted delimiter, quote and line end",
@@ -59,7 +63,6 @@ INSTANTIATE_TEST_SUITE_P(
                  {{"a", "b"}, {"1,5", "say \"hi\"\nthere"}}},
         ReadCase{"empty quoted field is a row", "a\n\"\"\n", ',', {{"a"}, {""}}},
         ReadCase{"stray quotes kept", "a\"b,\"c\"d\n", ',', {{"a\"b", "cd"}}},
-        ReadCase{"open quote runs to the end", "a,\"b\n1,2", ',', {{"a", "b\n1,2"}}},
         ReadCase{"semicolons", "a;b;c\n1,5;2;3\n", ';', {{"a", "b", "c"}, {"1,5", "2", "3"}}},
         ReadCase{"tabs", "a\tb\n1,5\t2\n", '\t', {{"a", "b"}, {"1,5", "2"}}},
         ReadCase{"more commas than semicolons", "a;b,c,d\n", ',', {{"a;b", "c", "d"}}},
@@ -71,12 +74,33 @@ INSTANTIATE_TEST_SUITE_P(
                  {{"a\"b", "c,d", "e"}, {"1", "2", "3"}}},
         ReadCase{"header after empty lines", "\r\n\r\na;b\n", ';', {{"a", "b"}}}));
 
-TEST(ReadSheet, ARowPastTheLimitStopsTheReading) {
-    CsvReader reader([](Row) {}, 64);
-    reader.feed("a,b\n\"");
-    EXPECT_THROW(reader.feed(std::string(100, 'x')), RowTooLong);
-    CsvReader waiting([](Row) {}, 64);
-    EXPECT_THROW(waiting.feed(std::string(100, 'x')), RowTooLong);
+// The reading stops at a quote never closed and at a row past the limit, naming the line where
+// the quote or the row began, however the input arrives.
+TEST(ReadSheet, StopsAtAnOpenQuoteOrARowPastTheLimit) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"a,b\n1,\"2\n3,4\n", "line 2: a quote opens a field here and is never closed"},
+        {"a,b\r\n\"x\ry\",1\r\n\r\n2,\"3",
+         "line 5: a quote opens a field here and is never closed"},
+        {"a,\"b", "line 1: a quote opens a field here and is never closed"},
+        {"a,b\n\n1,\"" + std::string(100, 'x'),
+         "line 3: a quote opens a field here and is not closed within 64 bytes"},
+        {"a,b\n1,2\n" + std::string(100, 'x'), "line 3: the row is longer than 64 bytes"},
+        {std::string(100, 'x'), "line 1: the row is longer than 64 bytes"},
+    };
+    for (const auto& [input, message] : cases) {
+        for (const std::size_t piece : {std::size_t(1), std::size_t(7), input.size()}) {
+            CsvReader reader([](Row) {}, 64);
+            try {
+                for (std::size_t at = 0; at < input.size(); at += piece) {
+                    reader.feed(std::string_view(input).substr(at, piece));
+                }
+                reader.finish();
+                ADD_FAILURE() << input << ": read to the end";
+            } catch (const UnreadableSheet& error) {
+                EXPECT_EQ(error.what(), message) << input << " in pieces of " << piece;
+            }
+        }
+    }
 }
 
 } // namespace

@@ -30,7 +30,7 @@ TEST_P(ClassifySheet, WritesEveryRowWithItsResult) {
     EXPECT_EQ(result.errors, "");
 }
 
-const std::string kUnifiedHeader = "p200,p4,ll,pi,cc,cu,symbol,group_name,error\n";
+const std::string kUnifiedHeader = "p200,p4,ll,pi,cc,cu,symbol,group_name,error,extra_fields\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, ClassifySheet,
@@ -38,108 +38,240 @@ INSTANTIATE_TEST_SUITE_P(
         SheetCase{"header names in any case and blanks, other columns in their place",
                   {"unified"},
                   "id, P200 ,depth,P4,LL,Pi\nBH1,34,2.5,98,38,26\n",
-                  "id, P200 ,depth,P4,LL,Pi,symbol,group_name,error\n"
-                  "BH1,34,2.5,98,38,26,SC,Clayey sand,\n",
+                  "id, P200 ,depth,P4,LL,Pi,symbol,group_name,error,extra_fields\n"
+                  "BH1,34,2.5,98,38,26,SC,Clayey sand,,\n",
                   0},
         SheetCase{"dual symbol, grading pair first",
                   {"unified"},
                   "p200,p4,ll,pi,cc,cu\n8,60,20,5,2,7\n",
-                  kUnifiedHeader + "8,60,20,5,2,7,SW-SC,Well-graded sand with clay and gravel,\n",
+                  kUnifiedHeader + "8,60,20,5,2,7,SW-SC,Well-graded sand with clay and gravel,,\n",
                   0},
         SheetCase{"cc and cu may be missing when no row needs them",
                   {"unified"},
                   "p200,p4,ll,pi\n60,90,30,7.3\n",
-                  "p200,p4,ll,pi,symbol,group_name,error\n60,90,30,7.3,CL,Sandy lean clay,\n",
+                  "p200,p4,ll,pi,symbol,group_name,error,extra_fields\n60,90,30,7.3,CL,Sandy lean "
+                  "clay,,\n",
                   0},
         SheetCase{"semicolons: comma or point as the decimal point",
                   {"unified"},
                   "p200;p4;ll;pi\n60,5;90;30.0;7,3\n\"1.234,5\";90;30;7\n",
-                  "p200,p4,ll,pi,symbol,group_name,error\n"
-                  "\"60,5\",90,30.0,\"7,3\",CL,Sandy lean clay,\n"
-                  "\"1.234,5\",90,30,7,,,p200: not a number\n",
+                  "p200,p4,ll,pi,symbol,group_name,error,extra_fields\n"
+                  "\"60,5\",90,30.0,\"7,3\",CL,Sandy lean clay,,\n"
+                  "\"1.234,5\",90,30,7,,,p200: not a number,\n",
                   1},
         SheetCase{"commas: point as the decimal point, comma groups thousands",
                   {"unified"},
                   "p200,p4,ll,pi\n\"60,5\",90,30,7\n\"1,000\",90,30,7\n60.5,90,30,7.3\n",
-                  "p200,p4,ll,pi,symbol,group_name,error\n"
-                  "\"60,5\",90,30,7,,,p200: not a number\n"
-                  "\"1,000\",90,30,7,,,p200: outside 0 to 100\n"
-                  "60.5,90,30,7.3,CL,Sandy lean clay,\n",
+                  "p200,p4,ll,pi,symbol,group_name,error,extra_fields\n"
+                  "\"60,5\",90,30,7,,,p200: not a number,\n"
+                  "\"1,000\",90,30,7,,,p200: outside 0 to 100,\n"
+                  "60.5,90,30,7.3,CL,Sandy lean clay,,\n",
                   1},
         SheetCase{"Persian digits and the Arabic decimal separator",
                   {"unified"},
                   "p200\tp4\tll\tpi\n۶۰٫۵\t٩٠\t30\t7.3\n",
-                  "p200,p4,ll,pi,symbol,group_name,error\n۶۰٫۵,٩٠,30,7.3,CL,Sandy lean clay,\n",
+                  "p200,p4,ll,pi,symbol,group_name,error,extra_fields\n۶۰٫۵,٩٠,30,7.3,CL,Sandy "
+                  "lean clay,,\n",
                   0},
         SheetCase{"byte-order mark, CRLF, quoting out as needed",
                   {"unified"},
                   "\xEF\xBB\xBFnote,p200,p4,ll,pi\r\n\"say \"\"x\"\"\",60,90,30,7.3\r\n",
-                  "note,p200,p4,ll,pi,symbol,group_name,error\n"
-                  "\"say \"\"x\"\"\",60,90,30,7.3,CL,Sandy lean clay,\n",
+                  "note,p200,p4,ll,pi,symbol,group_name,error,extra_fields\n"
+                  "\"say \"\"x\"\"\",60,90,30,7.3,CL,Sandy lean clay,,\n",
                   0},
         SheetCase{"every column at fault is named, in the order the window checks them",
                   {"unified"},
                   "p200,p4,ll,pi,cc,cu\n101,x,-1,,,\n",
                   kUnifiedHeader + "101,x,-1,,,,,,p200: outside 0 to 100; p4: not a number; "
-                                   "ll: below 0; pi: empty\n",
+                                   "ll: below 0; pi: empty,\n",
                   1},
         SheetCase{"cc and cu needed with 12 % fines or less",
                   {"unified"},
                   "p200,p4,ll,pi,cc,cu\n12,60,20,5,,abc\n13,60,20,5,,abc\n",
                   kUnifiedHeader + "12,60,20,5,,abc,,,\"cc: needed with 12 % fines or less, empty; "
-                                   "cu: needed with 12 % fines or less, not a number\"\n"
-                                   "13,60,20,5,,abc,SM,Silty sand with gravel,\n",
+                                   "cu: needed with 12 % fines or less, not a number\",\n"
+                                   "13,60,20,5,,abc,SM,Silty sand with gravel,,\n",
                   1},
         SheetCase{"cc needed but no such column",
                   {"unified"},
                   "p200,p4,ll,pi,cu\n3,60,20,5,7\n",
-                  "p200,p4,ll,pi,cu,symbol,group_name,error\n"
-                  "3,60,20,5,7,,,\"cc: needed with 12 % fines or less, no such column\"\n",
-                  1},
-        SheetCase{"a row with too few or too many fields keeps them all",
-                  {"unified"},
-                  "id,p200,p4,ll,pi\nA,60\nB,60,90,30,7,extra\n",
-                  "id,p200,p4,ll,pi,symbol,group_name,error\n"
-                  "A,60,,,,,,2 fields where the header has 5\n"
-                  "B,60,90,30,7,,,6 fields where the header has 5,extra\n",
+                  "p200,p4,ll,pi,cu,symbol,group_name,error,extra_fields\n"
+                  "3,60,20,5,7,,,\"cc: needed with 12 % fines or less, no such column\",\n",
                   1},
         SheetCase{"only a header, -o - is standard output",
                   {"unified", "-o", "-"},
                   "p200,p4,ll,pi\n",
-                  "p200,p4,ll,pi,symbol,group_name,error\n",
+                  "p200,p4,ll,pi,symbol,group_name,error,extra_fields\n",
                   0},
         SheetCase{"AASHTO: group, notes, index as the window shows them",
                   {"aashto", "--lang", "en"},
                   "p200,p40,p10,ll,pi\n36,30,10,51,9\n15,25,40,20,3\n20,40,60,30,8\n",
                   "p200,p40,p10,ll,pi,group,material,soil_type,group_index,group_index_note,"
-                  "subgrade_rating,error\n"
-                  "36,30,10,51,9,A-5,Silty soil,Fine-grained,0.045,,fair to poor,\n"
+                  "subgrade_rating,error,extra_fields\n"
+                  "36,30,10,51,9,A-5,Silty soil,Fine-grained,0.045,,fair to poor,,\n"
                   "15,25,40,20,3,A-1-b,Sand and gravel or stone fragments,Coarse-grained,0,"
                   "The group index of this kind of soil is zero. | The group index came out "
-                  "negative and is taken as zero.,excellent to good,\n"
+                  "negative and is taken as zero.,excellent to good,,\n"
                   "20,40,60,30,8,,,Coarse-grained,0,The group index came out negative and is "
-                  "taken as zero.,,\n",
+                  "taken as zero.,,,\n",
                   0},
         SheetCase{"AASHTO: LL and PI need numbers, of any size the index allows",
                   {"aashto"},
                   "p200,p40,p10,ll,pi\n36,30,10,,x\n36,30,10,-5,-5\n100,0,0,1.7e308,1.7e308\n",
                   "p200,p40,p10,ll,pi,group,material,soil_type,group_index,group_index_note,"
-                  "subgrade_rating,error\n"
-                  "36,30,10,,x,,,,,,,ll: empty; pi: not a number\n"
+                  "subgrade_rating,error,extra_fields\n"
+                  "36,30,10,,x,,,,,,,ll: empty; pi: not a number,\n"
                   "36,30,10,-5,-5,A-4,Silty soil,Fine-grained,0,The group index came out "
-                  "negative and is taken as zero.,fair to poor,\n"
+                  "negative and is taken as zero.,fair to poor,,\n"
                   "100,0,0,1.7e308,1.7e308,,,,,,,\"ll, pi: so large that the group index leaves "
-                  "the range of numbers\"\n",
+                  "the range of numbers\",\n",
                   1},
         SheetCase{
             "explanation: the steps joined",
             {"unified", "--explain"},
             "p200,p4,ll,pi\n60,90,30,7.3\n",
-            "p200,p4,ll,pi,symbol,group_name,explanation,error\n"
+            "p200,p4,ll,pi,symbol,group_name,explanation,error,extra_fields\n"
             "60,90,30,7.3,CL,Sandy lean clay,\"F200 = 60 % > 50 %: fine-grained | "
             "PI = 7.3 ≥ 0.73 × (LL − 20) = 7.3: clay (C) | LL = 30 ≤ 50: low plasticity (L) | "
-            "gravel 10 %, sand 30 %, fines 60 %: Sandy lean clay\",\n",
+            "gravel 10 %, sand 30 %, fines 60 %: Sandy lean clay\",,\n",
             0}));
+
+// Sheets of awkward shapes: each is read as its author meant, or refused with the line at fault.
+struct ShapeCase {
+    std::string name;
+    std::vector<std::string> arguments;
+    std::string input;
+    int status;
+    std::string output; // or, with status 2, the one line on standard error
+};
+
+void PrintTo(const ShapeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SheetShape : public testing::TestWithParam<ShapeCase> {};
+
+TEST_P(SheetShape, IsReadAsMeantOrRefusedNamingItsLine) {
+    const ShapeCase& c = GetParam();
+    const test::CommandResult result = runCommand(c.arguments, c.input);
+    EXPECT_EQ(result.status, c.status);
+    EXPECT_EQ(c.status == 2 ? result.errors : result.output, c.output);
+}
+
+const std::string kShort = "p200,p4,ll,pi\n";
+const std::string kShortOut = "p200,p4,ll,pi,symbol,group_name,error,extra_fields\n";
+const std::string kClayRow = "60,90,30,7.3";
+const std::string kClayOut = "60,90,30,7.3,CL,Sandy lean clay,,\n";
+const std::string kWideRow = std::string(17 << 20, '7');
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, SheetShape,
+    testing::Values(
+        ShapeCase{"a stray quote opens a field that swallows the rest",
+                  {"unified"},
+                  kShort + kClayRow + "\n\"60,90,30,7.3\n" + kClayRow + "\n",
+                  2,
+                  "soil-classify: standard input, line 3: a quote opens a field here and is "
+                  "never closed\n"},
+        ShapeCase{"lines are counted inside quoted fields, CRLF as one",
+                  {"unified"},
+                  "note,p200,p4,ll,pi\r\n\"two\r\nlines\",60,90,30,7.3\r\n\r\n\"open,60\r\n",
+                  2,
+                  "soil-classify: standard input, line 5: a quote opens a field here and is "
+                  "never closed\n"},
+        ShapeCase{"a row past 16 MiB names its line",
+                  {"unified"},
+                  kShort + kClayRow + "\n" + kWideRow + "\n",
+                  2,
+                  "soil-classify: standard input, line 3: the row is longer than 16 MiB\n"},
+        ShapeCase{"lines of only blanks are empty lines",
+                  {"unified"},
+                  " \t\n" + kShort + "  \n" + kClayRow + "\n\t\n \n",
+                  0,
+                  kShortOut + kClayOut},
+        ShapeCase{"in a sheet delimited by tabs too",
+                  {"unified"},
+                  "\t\t\np200\tp4\tll\tpi\n\t \t\n60\t90\t30\t7.3\n",
+                  0,
+                  kShortOut + kClayOut},
+        ShapeCase{"a quoted blank is a field",
+                  {"unified"},
+                  kShort + "\" \"\n",
+                  1,
+                  kShortOut + " ,,,,,,1 fields where the header has 4,\n"},
+        ShapeCase{"fields beyond the header's width go into extra_fields, short rows are filled",
+                  {"unified"},
+                  "id,p200,p4,ll,pi\nA,60\nB,60,90,30,7,extra,\"x,y\"\n",
+                  1,
+                  "id,p200,p4,ll,pi,symbol,group_name,error,extra_fields\n"
+                  "A,60,,,,,,2 fields where the header has 5,\n"
+                  "B,60,90,30,7,,,7 fields where the header has 5,\"extra,\"\"x,y\"\"\"\n"},
+        ShapeCase{"a sheet classified before: its old results replaced where they stand",
+                  {"unified"},
+                  "symbol,p200,p4,ll,pi,group_name,error,extra_fields\n"
+                  "XX,60,90,30,7.3,old name,old error,\n",
+                  0,
+                  "symbol,p200,p4,ll,pi,group_name,error,extra_fields\n"
+                  "CL,60,90,30,7.3,Sandy lean clay,,\n"},
+        ShapeCase{"an old explanation is emptied when none is asked for",
+                  {"unified"},
+                  "p200,p4,ll,pi,symbol,group_name,explanation,error\n60,90,30,7.3,x,y,z,w\n",
+                  0,
+                  "p200,p4,ll,pi,symbol,group_name,explanation,error,extra_fields\n"
+                  "60,90,30,7.3,CL,Sandy lean clay,,,\n"},
+        ShapeCase{"a column that only shares a result's name stays the sheet's own",
+                  {"unified"},
+                  "p200,p4,ll,pi,error\n60,90,30,7.3,0.5\n",
+                  0,
+                  "p200,p4,ll,pi,error,symbol,group_name,error,extra_fields\n"
+                  "60,90,30,7.3,0.5,CL,Sandy lean clay,,\n"}));
+
+// Classifying the classified sheet again writes the same sheet, its extra fields and errors
+// included; in JSON its columns are each a key once.
+TEST(SheetShape, ClassifyingAnOutputAgainGivesTheSameSheet) {
+    const std::string sheet = "id,p200,p40,p10,ll,pi\nB1,36,30,10,51,9\nB2,x,1,1,1,1\n"
+                              "B3,60,40,60,50,21,\"a,\"\"b\"\"\",c\n";
+    const std::string once = runCommand({"aashto", "--explain"}, sheet).output;
+    EXPECT_EQ(runCommand({"aashto", "--explain"}, once).output, once);
+    const test::CommandResult json = runCommand({"aashto", "--format", "json"}, once);
+    EXPECT_EQ(json.errors, "");
+    std::istringstream lines(json.output);
+    std::string line;
+    for (int skip = 0; skip < 3; ++skip) {
+        std::getline(lines, line);
+    }
+    const nlohmann::json last = nlohmann::json::parse(line);
+    EXPECT_EQ(last["extra_fields"], nlohmann::json::array({"a,\"b\"", "c"}));
+    EXPECT_EQ(last["explanation"], "");
+    EXPECT_EQ(last["group"], "");
+}
+
+// A sheet of 100,007 columns, as wide as a 1.4 MB file can hold, in JSON Lines: written in time
+// linear in its width (the test's time limit stops a run that is not).
+TEST(SheetShape, JsonLinesOfAVeryWideSheet) {
+    constexpr std::size_t kColumns = 100'007;
+    std::string sheet = "p200,p4,ll,pi";
+    std::string row = kClayRow;
+    for (std::size_t i = 4; i < kColumns; ++i) {
+        sheet += ",c" + std::to_string(i);
+        row += ",1";
+    }
+    sheet += "\n";
+    for (int i = 0; i < 4; ++i) {
+        sheet += row + "\n";
+    }
+    const test::CommandResult result = runCommand({"unified", "--format", "json"}, sheet);
+    EXPECT_EQ(result.status, 0);
+    std::istringstream lines(result.output);
+    int count = 0;
+    for (std::string line; std::getline(lines, line); ++count) {
+        const nlohmann::json object = nlohmann::json::parse(line);
+        EXPECT_EQ(object.size(), kColumns + 3);
+        EXPECT_EQ(object["c100006"], "1");
+        EXPECT_EQ(object["symbol"], "CL");
+    }
+    EXPECT_EQ(count, 4);
+}
 
 const std::string kPersianInput = "p200,p4,ll,pi,cc,cu\n34,98,38,26,,\n3,60,20,5,,\n";
 
@@ -157,14 +289,14 @@ TEST_P(ChooseLanguage, FromTheOptionOrTheLocale) {
     arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
     const std::string output = runCommand(arguments, kPersianInput, c.environment).output;
     const std::string persian =
-        kUnifiedHeader + "34,98,38,26,,,SC,ماسه رس\u200Cدار,\n"
+        kUnifiedHeader + "34,98,38,26,,,SC,ماسه رس\u200Cدار,,\n"
                          "3,60,20,5,,,,,\u200F\u2066cc\u2069: با ریزدانه 12 % یا کمتر لازم است، "
                          "خالی است؛ \u200F\u2066cu\u2069: با ریزدانه 12 % یا کمتر لازم است، "
-                         "خالی است\n";
+                         "خالی است,\n";
     const std::string english = kUnifiedHeader +
-                                "34,98,38,26,,,SC,Clayey sand,\n"
+                                "34,98,38,26,,,SC,Clayey sand,,\n"
                                 "3,60,20,5,,,,,\"cc: needed with 12 % fines or less, empty; "
-                                "cu: needed with 12 % fines or less, empty\"\n";
+                                "cu: needed with 12 % fines or less, empty\",\n";
     EXPECT_EQ(output, c.persian ? persian : english);
 }
 
@@ -181,9 +313,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ClassifySheet, FindsItsColumnsByTheirHeaders) {
     const std::string persian = "نمونه,درصد عبوری از الک ۲۰۰,الک ۴,حد روانی,نشانه خمیری\n"
                                 "S1,34,98,38,26\n";
-    EXPECT_EQ(runCommand({"unified"}, persian).output, persian.substr(0, persian.find('\n')) +
-                                                           ",symbol,group_name,error\n" +
-                                                           "S1,34,98,38,26,SC,Clayey sand,\n");
+    EXPECT_EQ(runCommand({"unified"}, persian).output,
+              persian.substr(0, persian.find('\n')) + ",symbol,group_name,error,extra_fields\n" +
+                  "S1,34,98,38,26,SC,Clayey sand,,\n");
     const std::string english = "Sample,F200,Passing No. 4,LL (%),P.I,Fines\nS1,34,98,38,26,8\n";
     const test::CommandResult chosen =
         runCommand({"unified", "--column", "p200=Fines", "--column", "pi=P.I"}, english);
@@ -200,7 +332,7 @@ TEST(ClassifySheet, TellsABoundFromAMeasuredValue) {
         runCommand({"aashto"}, "p200,p40,p10,ll,pi\n<5,30,10,-,5-10\n");
     EXPECT_EQ(result.output.substr(result.output.find('\n') + 1),
               "<5,30,10,-,5-10,,,,,,,\"p200: a bound, not a measured value; ll: empty; pi: a "
-              "bound, not a measured value\"\n");
+              "bound, not a measured value\",\n");
 }
 
 // Names, materials and notes in Persian letters, without the window's padding.
@@ -209,7 +341,7 @@ TEST(ClassifySheet, PersianTextsUseThePersianLettersAndNoPadding) {
         runCommand({"aashto", "--lang", "fa"}, "p200,p40,p10,ll,pi\n15,25,40,20,3\n").output;
     EXPECT_NE(output.find(",A-1-b,ماسه و شن یا قلوه سنگ,درشت\u200Cدانه,0,"
                           "نشانه گروه این نوع خاک برابر صفر است . | "
-                          "نشانه گروه منفی شد برابر صفر می شود .,عالی تا خوب,\n"),
+                          "نشانه گروه منفی شد برابر صفر می شود .,عالی تا خوب,,\n"),
               std::string::npos)
         << output;
     EXPECT_EQ(output.find("\u064A"), std::string::npos);

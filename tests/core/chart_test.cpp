@@ -1,4 +1,5 @@
 #include "core/chart/chart.h"
+#include "core/chart/density.h"
 #include "core/chart/svg.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 #include <charconv>
 #include <clocale>
 #include <cstdlib>
+#include <numeric>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -143,6 +145,43 @@ TEST(ChartSvg, NumbersReadBackUnderACommaLocale) {
         }
     }
     EXPECT_GT(numbers, 100u);
+}
+
+std::size_t count(const std::string& text, const std::string& part) {
+    std::size_t n = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++n;
+    }
+    return n;
+}
+
+// Past the samples drawn one by one, the rest are counted on the chart's grid: every one in the
+// square it falls in, the axes wide enough for them, the legend saying so.
+TEST(ChartSampleSet, DrawsTheFirstSamplesAndCountsTheRestOnTheGrid) {
+    ChartSampleSet set;
+    const std::size_t total = ChartSampleSet::kDrawn + 7001;
+    for (std::size_t i = 0; i < total; ++i) {
+        const double ll = i + 1 == total ? 412.5 : 20 + static_cast<double>(i % 50);
+        set.add(unifiedChartSample(*classifyUnified({60, 90, ll, ll / 4, {}, {}})));
+    }
+    set.add(unifiedChartSample(*classifyUnified({3, 60, 30, 10, 2.0, 8.0}))); // not on the chart
+    EXPECT_EQ(set.drawn().size(), ChartSampleSet::kDrawn);
+    const Chart chart = unifiedChart(std::move(set.drawn()), ChartLayer::FineSoil, &set.rest());
+    ASSERT_TRUE(chart.density);
+    EXPECT_EQ(chart.density->count, 7001u);
+    EXPECT_EQ(std::accumulate(chart.density->squares.begin(), chart.density->squares.end(),
+                              std::uint64_t(0)),
+              7001u);
+    EXPECT_GE(chart.x.high, 412.5);
+    // The far sample is alone in its grid square.
+    const auto column = static_cast<std::size_t>((412.5 - chart.x.low) / chart.x.step);
+    const auto row = static_cast<std::size_t>((412.5 / 4 - chart.y.low) / chart.y.step);
+    EXPECT_EQ(chart.density->squares[row * chart.density->columns + column], 1u);
+    const std::string svg = chartSvg(chart, Language::English);
+    EXPECT_EQ(count(svg, "<circle"), ChartSampleSet::kDrawn);
+    EXPECT_GT(count(svg, "fill-opacity="), 1u);
+    EXPECT_NE(svg.find(std::to_string(ChartSampleSet::kDrawn) + " samples drawn; 7001 more shaded"),
+              std::string::npos);
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
@@ -240,12 +242,39 @@ private slots:
         QCOMPARE(circles, 1);
         QVERIFY(texts.contains("A-7-6"));
         QVERIFY(!chart->savePng(dir.filePath("missing/chart.png")));
+        QVERIFY(!QFileInfo::exists(dir.filePath("missing")));
 
         chart->copyImage();
         QCOMPARE(QApplication::clipboard()->image().size(), QSize(1280, 960));
 
         form->close();
         QVERIFY(!chart->isVisible());
+    }
+
+    // A Save that fails says why in the user's words, and leaves nothing half written.
+    void chartSaveSaysWhyItFailed_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("full disk")
+            << "/dev/full" << QString::fromUtf8("روی دیسک جای خالی نمانده است.");
+        QTest::newRow("no such folder")
+            << "missing/chart.svg" << QString::fromUtf8("چنین پوشه\u200Cای وجود ندارد.");
+        QTest::newRow("a folder") << "." << QString::fromUtf8("این نام، نام یک پوشه است.");
+    }
+    void chartSaveSaysWhyItFailed() {
+        QFETCH(QString, path);
+        QFETCH(QString, cause);
+        click(*form, "KewlButtons2");
+        click(*form, "KewlButtons6");
+        form->resultActions().showChart(classifier::Method::Aashto);
+        classifier::ChartWindow* chart = form->resultActions().chartWindow();
+        QTemporaryDir dir;
+        const QString where = path.startsWith('/') ? path : dir.filePath(path);
+        QString error;
+        QVERIFY(!chart->saveSvg(where, &error));
+        QCOMPARE(error, cause);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList());
     }
 };
 

@@ -6,6 +6,7 @@
 #include "widgets/caption_label.h"
 
 #include <QDesktopServices>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -61,6 +62,22 @@ private slots:
         click(*form, "XPButton4");
         click(*form, "XPButton4");
         QCOMPARE(browser.opened, (QStringList{first, first, second, second}));
+    }
+
+    // A link whose browser cannot start says so, with the address to open by hand. (The
+    // offscreen platform starts no browser when no handler stands in for one.)
+    void linkWithoutABrowserSaysSo() {
+        QDesktopServices::unsetUrlHandler("https");
+        QDesktopServices::unsetUrlHandler("http");
+        QStringList said;
+        const int boxes = answerMessages([&] { click(*form, "LAnimation"); },
+                                         [&](QMessageBox& box) { said << box.text(); });
+        QDesktopServices::setUrlHandler("https", &browser, "open");
+        QDesktopServices::setUrlHandler("http", &browser, "open");
+        QCOMPARE(boxes, 1);
+        QCOMPARE(said[0],
+                 QString::fromUtf8("مرورگر باز نشد؛ این نشانی را در مرورگر خود باز کنید:\n") +
+                     QString::fromUtf8(classifier::config::kFirstAddress.data()));
     }
 
     void bannerStaysClickableOnEveryPanel() {
