@@ -1,6 +1,6 @@
 #pragma once
 
-#include "csv_reader.h"
+#include "sheet/csv_reader.h"
 #include "output.h"
 #include "sheet_layout.h"
 

@@ -1,6 +1,6 @@
 #include "run.h"
 
-#include "csv_reader.h"
+#include "sheet/csv_reader.h"
 #include "destinations.h"
 #include "output.h"
 #include "row_writer.h"
@@ -50,7 +50,7 @@ public:
     const std::optional<files::Identity>& regularFile() const { return regularFile_; }
 
     // Feeds the whole file to the reader, a block at a time.
-    void readInto(CsvReader& reader) const {
+    void readInto(sheet::CsvReader& reader) const {
         std::array<char, 1 << 16> block;
         for (;;) {
             const ssize_t count = ::read(fd_, block.data(), block.size());
@@ -87,7 +87,7 @@ bool classifySheet(const Options& options, Language language, const InputFile& i
     const std::unique_ptr<RowWriter> writer = RowWriter::create(options.format, output);
     std::optional<SheetLayout> layout;
     bool allClassified = true;
-    std::optional<CsvReader> reader;
+    std::optional<sheet::CsvReader> reader;
     reader.emplace([&](Row row) {
         if (!layout) {
             layout.emplace(row, sheet->resultNames());
@@ -104,7 +104,7 @@ bool classifySheet(const Options& options, Language language, const InputFile& i
     });
     try {
         input.readInto(*reader);
-    } catch (const UnreadableSheet& error) {
+    } catch (const sheet::UnreadableSheet& error) {
         throw CommandError(input.name() + ", " + error.what());
     }
     if (!layout) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "csv_reader.h"
+#include "sheet/csv_reader.h"
 
 #include <span>
 #include <string>
@@ -8,6 +8,8 @@
 #include <vector>
 
 namespace classifier::cli {
+
+using sheet::Row;
 
 // The name of the column, written last, that keeps a row's fields beyond the header's width.
 inline constexpr std::string_view kExtraFields = "extra_fields";

@@ -3,7 +3,7 @@
 // with the input's fields in their places, its extra fields joined in the last column, and an
 // error exactly where the status says there is one. A quote left open stops it, naming a line
 // that holds a quote; lines of only blanks change nothing.
-#include "cli/csv_reader.h"
+#include "sheet/csv_reader.h"
 #include "cli/run.h"
 #include "cli/sheet_layout.h"
 
@@ -30,8 +30,8 @@ void check(bool condition) {
 
 Rows rowsOf(std::string_view csv) {
     Rows rows;
-    classifier::cli::CsvReader reader(
-        [&rows](classifier::cli::Row row) { rows.emplace_back(row.begin(), row.end()); });
+    classifier::sheet::CsvReader reader(
+        [&rows](classifier::sheet::Row row) { rows.emplace_back(row.begin(), row.end()); });
     reader.feed(csv);
     reader.finish();
     return rows;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sheet/columns.h"
+#include "sheet/row.h"
 #include "sheet/row_errors.h"
 
 #include "core/chart/chart.h"
@@ -18,9 +19,6 @@
 #include <vector>
 
 namespace classifier::sheet {
-
-// A row of a sheet: its fields, unquoted.
-using Row = std::span<const std::string_view>;
 
 // The column a sheet's reader gives a method's field.
 ColumnRole roleOf(Quantity field);

@@ -2,7 +2,7 @@
 // row is refused exactly when the validator refuses its fields, and classified as the value says.
 #include "command.h"
 
-#include "cli/csv_reader.h"
+#include "sheet/csv_reader.h"
 #include "core/aashto.h"
 #include "core/unified.h"
 #include "core/validation.h"
@@ -16,6 +16,9 @@
 
 namespace classifier::cli {
 namespace {
+
+using sheet::CsvReader;
+using sheet::Row;
 
 using Rows = std::vector<std::vector<std::string>>;
 constexpr int kSamples = 3000;

@@ -1,11 +1,11 @@
-#include "csv_reader.h"
+#include "sheet/csv_reader.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string>
 #include <utility>
 
-namespace classifier::cli {
+namespace classifier::sheet {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -91,6 +91,7 @@ void CsvReader::findDelimiter(bool atEnd) {
         }
         if (head_.starts_with(kByteOrderMark)) {
             head_.erase(0, kByteOrderMark.size());
+            byteOrderMark_ = true;
         }
         bomChecked_ = true;
     }
@@ -100,6 +101,12 @@ void CsvReader::findDelimiter(bool atEnd) {
     }
     if (!complete && !atEnd && head_.size() <= rowLimit_) {
         return;
+    }
+    if (complete && head_[headScanned_ - 1] == '\r') {
+        // A CR alone ends lines only where no LF follows; a CRLF cut at this piece's end is
+        // far likelier than a sheet of CR line ends.
+        const bool lineFeed = headScanned_ == head_.size() || head_[headScanned_] == '\n';
+        lineEnd_ = lineFeed ? "\r\n" : "\r";
     }
     delimiter_ = firstRow_.delimiter();
     special_[static_cast<unsigned char>(delimiter_)] = true;
@@ -241,6 +248,7 @@ void CsvReader::endRow() {
             fields_.emplace_back(text_.data() + begin, end - begin);
             begin = end;
         }
+        handedLine_ = rowLine_;
         handler_(fields_);
     }
     text_.clear();
@@ -250,4 +258,4 @@ void CsvReader::endRow() {
     state_ = State::FieldStart;
 }
 
-} // namespace classifier::cli
+} // namespace classifier::sheet

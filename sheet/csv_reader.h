@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheet/row.h"
+
 #include <array>
 #include <cstddef>
 #include <functional>
@@ -9,10 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace classifier::cli {
-
-// A row of the sheet: its fields, unquoted. Valid only during the call that receives it.
-using Row = std::span<const std::string_view>;
+namespace classifier::sheet {
 
 // The sheet cannot be read on; the text says why and on which line.
 class UnreadableSheet : public std::runtime_error {
@@ -72,6 +71,12 @@ public:
 
     // The delimiter, once the first row is complete.
     char delimiter() const { return delimiter_; }
+    // Whether the sheet began with a byte-order mark, and how its first line ended ("\n",
+    // "\r\n" or "\r"; "\n" for a sheet of one line): what a sheet written back keeps.
+    bool byteOrderMark() const { return byteOrderMark_; }
+    std::string_view lineEnd() const { return lineEnd_; }
+    // The line the row last handed on began on, counted from 1.
+    std::size_t rowLine() const { return handedLine_; }
 
 private:
     enum class State { FieldStart, Unquoted, Quoted, QuoteInQuoted };
@@ -93,6 +98,9 @@ private:
     std::size_t headScanned_ = 0;
     FirstRowScan firstRow_;
     bool bomChecked_ = false;
+    bool byteOrderMark_ = false;
+    std::string_view lineEnd_ = "\n";
+    std::size_t handedLine_ = 1;
 
     State state_ = State::FieldStart;
     bool rowStarted_ = false;
@@ -107,4 +115,4 @@ private:
     std::vector<std::string_view> fields_;
 };
 
-} // namespace classifier::cli
+} // namespace classifier::sheet

@@ -1,8 +1,8 @@
-#include "cli/csv_reader.h"
+#include "sheet/csv_reader.h"
 
 #include <gtest/gtest.h>
 
-namespace classifier::cli {
+namespace classifier::sheet {
 namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
@@ -104,4 +104,4 @@ TEST(ReadSheet, StopsAtAnOpenQuoteOrARowPastTheLimit) {
 }
 
 } // namespace
-} // namespace classifier::cli
+} // namespace classifier::sheet
