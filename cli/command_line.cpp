@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <cctype>
 
 namespace classifier::cli {
 namespace {
@@ -22,7 +23,14 @@ Classify every sample of a lab sheet (CSV) by the Unified or the AASHTO system.
                       the column that holds ROLE (p200, p4, p40, p10, ll, pl, pi, cc, cu,
                       d10, d30, d60, id, ...); repeatable. Otherwise columns are found by
                       their headers as labs write them: "F200", "LL (%)", «حد روانی»
-  --chart F.svg       also draw every classified sample on the chart; "-": standard output
+  --chart F.svg       also draw every classified sample on the chart, as SVG; "-": standard
+                      output
+  --label COLUMN      label the chart's points by this column (default: the sheet's id
+                      column, such as "id", "sample" or «نمونه»; else their symbol or group)
+  --delimiter D       write with D: "," ";" or "tab" (default: the input's own)
+  --decimal S         write the numbers the command writes with "." or "," (default: the
+                      sign the input's numbers use)
+  -q, --quiet         no summary of the run on standard error
   -h, --help          this usage
   --version           the program's version
 
@@ -62,8 +70,24 @@ CommandLine parseCommandLine(std::span<const char* const> arguments) {
     app.add_option("--lang", language, "fa or en")->check(CLI::IsMember({"fa", "en"}));
     app.add_option("--chart", o.chart, "SVG chart of the samples")
         ->check([](const std::string& path) {
-            return path.empty() ? std::string("needs a file name") : std::string();
+            if (path.empty()) {
+                return std::string("needs a file name");
+            }
+            std::string suffix = path.size() >= 4 ? path.substr(path.size() - 4) : "";
+            std::transform(suffix.begin(), suffix.end(), suffix.begin(),
+                           [](unsigned char c) { return char(std::tolower(c)); });
+            return path == "-" || suffix == ".svg"
+                       ? std::string()
+                       : "the chart is written as SVG; give it a name ending in .svg";
         });
+    app.add_option("--label", o.label, "the column that labels the chart's points");
+    std::string delimiter;
+    app.add_option("--delimiter", delimiter, "the output's delimiter")
+        ->check(CLI::IsMember({",", ";", "tab"}));
+    std::string decimal;
+    app.add_option("--decimal", decimal, "the output's decimal sign")
+        ->check(CLI::IsMember({".", ","}));
+    app.add_flag("-q,--quiet", o.quiet, "no summary on standard error");
     std::vector<std::string> columns;
     app.add_option("--column", columns, "ROLE=HEADER: the column that holds a role")
         ->check([](const std::string& choice) {
@@ -97,6 +121,12 @@ CommandLine parseCommandLine(std::span<const char* const> arguments) {
             {*sheet::roleNamed(choice.substr(0, equals)), choice.substr(equals + 1)});
     }
     o.format = format == "json" ? Format::JsonLines : Format::Csv;
+    if (!delimiter.empty()) {
+        o.delimiter = delimiter == "tab" ? '\t' : delimiter.front();
+    }
+    if (!decimal.empty()) {
+        o.decimalSign = decimal;
+    }
     if (!language.empty()) {
         o.language = language == "fa" ? Language::Persian : Language::English;
     }

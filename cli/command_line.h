@@ -23,6 +23,10 @@ struct Options {
     std::optional<Language> language; // unset: from the environment
     std::optional<std::string> chart;
     std::vector<sheet::ColumnChoice> columns; // the user's --column choices
+    std::optional<std::string> label;         // the column that labels the chart's points
+    std::optional<char> delimiter;            // of the output; unset: the input's
+    std::optional<std::string> decimalSign;   // of the numbers written; unset: the input's
+    bool quiet = false;                       // no summary on standard error
 };
 
 // What the command line asks for: a run, the usage, the version, or nothing it can do.

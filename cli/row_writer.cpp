@@ -12,57 +12,39 @@
 namespace classifier::cli {
 namespace {
 
-constexpr std::array<bool, 256> kQuoted = [] {
-    std::array<bool, 256> quoted{};
-    for (const unsigned char c : {',', '"', '\n', '\r'}) {
-        quoted[c] = true;
-    }
-    return quoted;
-}();
-
-bool needsQuotes(std::string_view text) {
-    return std::any_of(text.begin(), text.end(),
-                       [](char c) { return kQuoted[static_cast<unsigned char>(c)]; });
-}
-
 std::string jsonText(const nlohmann::json& text) {
     return text.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 } // namespace
 
-std::unique_ptr<RowWriter> RowWriter::create(Format format, Output& output) {
+std::unique_ptr<RowWriter> RowWriter::create(Format format, const sheet::Dialect& dialect,
+                                             Output& output) {
     if (format == Format::JsonLines) {
         return std::make_unique<JsonLinesWriter>(output);
     }
-    return std::make_unique<CsvWriter>(output);
+    return std::make_unique<CsvWriter>(dialect, output);
 }
 
 void CsvWriter::field(std::string_view text, bool first) {
-    if (!first) {
-        output_.put(',');
-    }
-    if (!needsQuotes(text)) {
-        output_.put(text);
-        return;
-    }
-    output_.put('"');
-    for (std::size_t quote; (quote = text.find('"')) != std::string_view::npos;) {
-        output_.put(text.substr(0, quote + 1));
-        output_.put('"');
-        text.remove_prefix(quote + 1);
-    }
-    output_.put(text);
-    output_.put('"');
+    text_.field(text, first, row_);
+}
+
+// Each row is made whole, then handed on.
+void CsvWriter::endRow() {
+    text_.endRow(row_);
+    output_.put(row_);
+    row_.clear();
 }
 
 void CsvWriter::header(const SheetLayout& layout) {
     layout_ = &layout;
+    text_.start(row_);
     bool first = true;
     for (const SheetLayout::Column& column : layout.columns()) {
         field(column.name, std::exchange(first, false));
     }
-    output_.put('\n');
+    endRow();
 }
 
 void CsvWriter::row(Row fields, std::span<const std::string_view> results) {
@@ -76,12 +58,12 @@ void CsvWriter::row(Row fields, std::span<const std::string_view> results) {
             field(result, false);
         }
         if (extras.empty()) {
-            output_.put(",\n");
-            return;
+            field({}, false);
+        } else {
+            joinExtraFields(extras, extras_);
+            field(extras_, false);
         }
-        joinExtraFields(extras, extras_);
-        field(extras_, false);
-        output_.put('\n');
+        endRow();
         return;
     }
     bool first = true;
@@ -103,7 +85,7 @@ void CsvWriter::row(Row fields, std::span<const std::string_view> results) {
         }
         field(text, std::exchange(first, false));
     }
-    output_.put('\n');
+    endRow();
 }
 
 struct JsonLinesWriter::Text {

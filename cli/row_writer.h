@@ -1,8 +1,10 @@
 #pragma once
 
-#include "sheet/csv_reader.h"
 #include "output.h"
+#include "sheet/csv_reader.h"
 #include "sheet_layout.h"
+
+#include "sheet/csv_writer.h"
 
 #include <memory>
 #include <span>
@@ -17,7 +19,8 @@ enum class Format;
 // Writes the classified sheet, its columns laid out by a SheetLayout.
 class RowWriter {
 public:
-    static std::unique_ptr<RowWriter> create(Format format, Output& output);
+    static std::unique_ptr<RowWriter> create(Format format, const sheet::Dialect& dialect,
+                                             Output& output);
     virtual ~RowWriter() = default;
 
     // The header. A CommandError when the format cannot hold its names. The layout must
@@ -28,19 +31,21 @@ public:
     virtual void row(Row fields, std::span<const std::string_view> results) = 0;
 };
 
-// RFC 4180 with ",", each field quoted only when it holds ",", a quote or a line end; LF ends
-// every row. Every row has the header's width: the extra fields are joined into the last
-// column, extra_fields.
+// CSV in the sheet's dialect: its delimiter, its line ends, its byte-order mark. Every row has
+// the header's width: the extra fields are joined into the last column, extra_fields.
 class CsvWriter : public RowWriter {
 public:
-    explicit CsvWriter(Output& output) : output_(output) {}
+    CsvWriter(const sheet::Dialect& dialect, Output& output) : text_(dialect), output_(output) {}
 
     void header(const SheetLayout& layout) override;
     void row(Row fields, std::span<const std::string_view> results) override;
 
 private:
     void field(std::string_view text, bool first);
+    void endRow();
 
+    sheet::CsvText text_;
+    std::string row_;
     Output& output_;
     const SheetLayout* layout_ = nullptr;
     std::string extras_;

@@ -1,15 +1,19 @@
 #include "run.h"
 
-#include "sheet/csv_reader.h"
 #include "destinations.h"
 #include "output.h"
 #include "row_writer.h"
+#include "sheet/csv_reader.h"
 #include "sheet_layout.h"
+#include "sheet_run.h"
 
 #include "core/chart/density.h"
 #include "core/chart/svg.h"
 #include "files/descriptors.h"
 #include "sheet/row_classifier.h"
+#include "sheet/sheet_signs.h"
+
+#include "core/words.h"
 
 #include <array>
 #include <cerrno>
@@ -49,10 +53,11 @@ public:
     const std::string& name() const { return name_; }
     const std::optional<files::Identity>& regularFile() const { return regularFile_; }
 
-    // Feeds the whole file to the reader, a block at a time.
-    void readInto(sheet::CsvReader& reader) const {
+    // Feeds the whole file to the reader, a block at a time. A spreadsheet workbook is refused
+    // by its first bytes.
+    void readInto(sheet::CsvReader& reader, Language language) const {
         std::array<char, 1 << 16> block;
-        for (;;) {
+        for (bool first = true;; first = false) {
             const ssize_t count = ::read(fd_, block.data(), block.size());
             if (count < 0 && errno == EINTR) {
                 continue;
@@ -63,7 +68,12 @@ public:
             if (count == 0) {
                 break;
             }
-            reader.feed({block.data(), static_cast<std::size_t>(count)});
+            const std::string_view bytes(block.data(), static_cast<std::size_t>(count));
+            if (first && sheet::isWorkbook(bytes)) {
+                throw CommandError(name_ + ": " +
+                                   std::string(say(Word::WorkbookRefused, language)));
+            }
+            reader.feed(bytes);
         }
         reader.finish();
     }
@@ -75,43 +85,19 @@ private:
     std::optional<files::Identity> regularFile_;
 };
 
-// Reads, classifies and writes the sheet; true when every row was classified. With a chart
-// asked for, every classified sample is added to `samples`.
-bool classifySheet(const Options& options, Language language, const InputFile& input,
-                   Output& output, ChartSampleSet* samples) {
-    const std::unique_ptr<sheet::RowClassifier> sheet =
-        sheet::RowClassifier::create(options.method, language, options.explain);
-    if (samples) {
-        sheet->keepChartSamples();
-    }
-    const std::unique_ptr<RowWriter> writer = RowWriter::create(options.format, output);
-    std::optional<SheetLayout> layout;
-    bool allClassified = true;
-    std::optional<sheet::CsvReader> reader;
-    reader.emplace([&](Row row) {
-        if (!layout) {
-            layout.emplace(row, sheet->resultNames());
-            sheet->setDelimiter(reader->delimiter());
-            sheet->readHeader(layout->inputHeader(), options.columns);
-            writer->header(*layout);
-            return;
-        }
-        allClassified = sheet->classify(layout->inputRow(row)) && allClassified;
-        writer->row(row, sheet->texts());
-        if (samples && sheet->chartSample()) {
-            samples->add(*sheet->chartSample());
-        }
-    });
+// Reads, classifies and writes the sheet.
+void classifySheet(const InputFile& input, Language language, sheet::CsvReader& reader,
+                   SheetRun& run, Output& output) {
     try {
-        input.readInto(*reader);
+        input.readInto(reader, language);
     } catch (const sheet::UnreadableSheet& error) {
         throw CommandError(input.name() + ", " + error.what());
     }
-    if (!layout) {
+    if (!run.started()) {
         throw CommandError("the input is empty: it has no header row");
     }
+    run.finish();
     output.flush();
-    return allClassified;
 }
 
 // The chart of every classified sample.
@@ -127,7 +113,7 @@ void writeChart(Destination& destination, Method method, ChartSampleSet& samples
 }
 
 int classify(const Options& options, const Environment& environment, int standardInput,
-             int standardOutput) {
+             int standardOutput, std::ostream& errors) {
     const Language language = options.language.value_or(languageOf(environment));
     const InputFile input(options.input, standardInput);
     // Every output is opened, and checked against the input and the others, before a byte of
@@ -139,13 +125,18 @@ int classify(const Options& options, const Environment& environment, int standar
         samples.emplace();
     }
     Output output(outputs.sheet().fd(), outputs.sheet().name());
-    const bool allClassified =
-        classifySheet(options, language, input, output, samples ? &*samples : nullptr);
+    SheetRun run(options, language, output, samples ? &*samples : nullptr);
+    std::optional<sheet::CsvReader> reader;
+    reader.emplace([&](Row row) { run.take(row, *reader); });
+    classifySheet(input, language, *reader, run, output);
     if (Destination* chart = outputs.chart()) {
         writeChart(*chart, options.method, *samples, language);
     }
     outputs.commit();
-    return allClassified ? kAllClassified : kSomeRowsRefused;
+    if (!options.quiet) {
+        errors << run.tally().summary(language) << '\n';
+    }
+    return run.allClassified() ? kAllClassified : kSomeRowsRefused;
 }
 
 void writeAll(int fd, std::string_view text) {
@@ -170,7 +161,7 @@ int run(std::span<const char* const> arguments, const Environment& environment, 
         case CommandLine::Request::Invalid:
             throw CommandError(line.problem + " (see " + std::string(kProgram) + " --help)");
         case CommandLine::Request::Run:
-            return classify(line.options, environment, input, output);
+            return classify(line.options, environment, input, output, errors);
         }
     } catch (const std::exception& error) {
         errors << kProgram << ": " << error.what() << '\n';

@@ -360,12 +360,6 @@ void Document::classify(std::size_t row) {
         return;
     }
     outcome.chartSample = classifier_->chartSample();
-    if (outcome.chartSample) {
-        if (const std::optional<std::size_t> id = columns.of(ColumnRole::Id);
-            id && !cells[*id].empty()) {
-            outcome.chartSample->label = cells[*id];
-        }
-    }
 }
 
 } // namespace classifier::sheet

@@ -6,6 +6,7 @@
 #include "core/validation.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace classifier::sheet {
 namespace {
@@ -16,6 +17,14 @@ const NumberFormat kDecimalPoint{".", ","};
 // In a sheet delimited by ";" or tab, "," is the decimal point; "." still reads as one, as no
 // digits are grouped with it.
 const NumberFormat kDecimalComma{",", "\u00A0"};
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
 
 std::string joined(const std::vector<std::string>& steps) {
     std::string text;
@@ -55,10 +64,11 @@ private:
         texts_[0] = symbol_;
         texts_[1] = name_;
         if (explain_) {
-            setExplanation(explainUnified(*result, language_, kDecimalPoint));
+            setExplanation(explainUnified(*result, language_, written_));
         }
         if (keepSamples_) {
             sample_ = unifiedChartSample(*result);
+            labelSample(row);
         }
     }
 
@@ -89,14 +99,15 @@ private:
             texts_[5] = ratingText(group->rating, language_);
         }
         texts_[2] = soilTypeText(*result, language_);
-        index_ = formatNumber(result->shownIndex(), kDecimalPoint);
+        index_ = formatNumber(result->shownIndex(), written_);
         texts_[3] = index_;
         texts_[4] = notes(*result);
         if (explain_) {
-            setExplanation(explainAashto(*result, language_, kDecimalPoint));
+            setExplanation(explainAashto(*result, language_, written_));
         }
         if (keepSamples_) {
             sample_ = aashtoChartSample(*result);
+            labelSample(row);
         }
     }
 
@@ -152,12 +163,13 @@ std::unique_ptr<RowClassifier> RowClassifier::create(Method method, Language lan
 
 RowClassifier::RowClassifier(std::span<const FieldRule> fields, std::vector<std::string_view> names,
                              Language language, bool explain)
-    : language_(language), explain_(explain), format_(kDecimalPoint), errors_(language),
-      texts_(names.size()), names_(std::move(names)), fields_(fields) {}
+    : language_(language), explain_(explain), format_(kDecimalPoint), written_(kDecimalPoint),
+      errors_(language), texts_(names.size()), names_(std::move(names)), fields_(fields) {}
 
 void RowClassifier::readHeader(Row header, std::span<const ColumnChoice> choices) {
     width_ = header.size();
     columns_ = Columns::find(header, choices);
+    labelColumn_ = columns_.of(ColumnRole::Id);
     headerNames_.clear();
     for (const FieldRule& rule : fields_) {
         const std::optional<std::size_t> column = columns_.of(roleOf(rule.field));
@@ -166,6 +178,32 @@ void RowClassifier::readHeader(Row header, std::span<const ColumnChoice> choices
         }
         headerNames_.emplace_back(column ? std::string(header[*column])
                                          : std::string(roleName(roleOf(rule.field))));
+    }
+}
+
+void RowClassifier::setDecimalSign(std::string_view sign) {
+    written_.decimalPoint = sign;
+}
+
+void RowClassifier::labelBy(std::string_view header, Row names) {
+    const auto same = [](std::string_view a, std::string_view b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+            return std::tolower(static_cast<unsigned char>(x)) ==
+                   std::tolower(static_cast<unsigned char>(y));
+        });
+    };
+    for (std::size_t column = 0; column < names.size(); ++column) {
+        if (same(trimmed(names[column]), trimmed(header))) {
+            labelColumn_ = column;
+            return;
+        }
+    }
+    throw ColumnError("--label " + std::string(header) + ": the header has no such column");
+}
+
+void RowClassifier::labelSample(Row row) {
+    if (labelColumn_ && *labelColumn_ < row.size() && !trimmed(row[*labelColumn_]).empty()) {
+        sample_->label = trimmed(row[*labelColumn_]);
     }
 }
 

@@ -39,6 +39,8 @@ public:
     const Columns& columns() const { return columns_; }
     // Numbers are read with "," as the decimal point in a sheet not delimited by ",".
     void setDelimiter(char delimiter);
+    // The decimal sign of the numbers the results write (the group index, the explanation).
+    void setDecimalSign(std::string_view sign);
 
     // Classifies one row. False when the row has an error.
     bool classify(Row row);
@@ -50,6 +52,9 @@ public:
     std::span<const std::string_view> texts() const { return texts_; }
     // Where the last row stands on the method's chart; kept only once asked for.
     void keepChartSamples() { keepSamples_ = true; }
+    // Chart samples are labelled by their sheet's id column, if it has one, or by the column of
+    // that header; a ColumnError when there is none.
+    void labelBy(std::string_view header, Row names);
     const std::optional<ChartSample>& chartSample() const { return sample_; }
 
 protected:
@@ -61,6 +66,8 @@ protected:
 
     // The texts of the method's fields in the row.
     const FieldTexts& fieldTexts(Row row);
+    // Labels the chart sample of the row by its label column, when it has a text there.
+    void labelSample(Row row);
     // Keeps the errors of the row's fields and writes them in its error column.
     void refuse(std::span<const FieldError> errors);
     // The header of a field's column, or the role's name when the sheet has none.
@@ -71,7 +78,8 @@ protected:
     bool explain_;
     bool keepSamples_ = false;
     std::optional<ChartSample> sample_;
-    NumberFormat format_;
+    NumberFormat format_;  // of the sheet's numbers
+    NumberFormat written_; // of the numbers the results write
     RowErrors errors_;
     std::vector<std::string_view> texts_;
 
@@ -82,6 +90,7 @@ private:
     std::vector<std::string> headerNames_; // of the method's fields, for their errors
     FieldTexts fieldTexts_;
     std::vector<FieldError> fieldErrors_;
+    std::optional<std::size_t> labelColumn_;
     std::size_t width_ = 0;
     std::string explanation_;
 };

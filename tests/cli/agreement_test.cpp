@@ -2,10 +2,10 @@
 // row is refused exactly when the validator refuses its fields, and classified as the value says.
 #include "command.h"
 
-#include "sheet/csv_reader.h"
 #include "core/aashto.h"
 #include "core/unified.h"
 #include "core/validation.h"
+#include "sheet/csv_reader.h"
 
 #include <gtest/gtest.h>
 

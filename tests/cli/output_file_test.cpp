@@ -154,28 +154,36 @@ INSTANTIATE_TEST_SUITE_P(
                                kClassified);
                  }},
         PathCase{"the chart over the input sheet",
-                 nullptr,
-                 {"unified", "--chart", "in.csv", "in.csv"},
+                 kWrite("in.svg", kSheet),
+                 {"unified", "--chart", "in.svg", "in.svg"},
                  outputTo("out.csv"),
                  2,
-                 "cannot write in.csv: it is the input sheet",
+                 "cannot write in.svg: it is the input sheet",
                  [](Folder& folder, const test::Finished&) {
-                     EXPECT_EQ(folder.read("in.csv"), kSheet);
+                     EXPECT_EQ(folder.read("in.svg"), kSheet);
                  }},
         PathCase{
             "the chart over the classified sheet",
-            kWrite("r.csv", kOld),
-            {"unified", "-o", "r.csv", "--chart", "r.csv", "in.csv"},
+            kWrite("r.svg", kOld),
+            {"unified", "-o", "r.svg", "--chart", "r.svg", "in.csv"},
             {},
             2,
-            "cannot write r.csv: the classified sheet and the chart would both go to it",
-            [](Folder& folder, const test::Finished&) { EXPECT_EQ(folder.read("r.csv"), kOld); }},
+            "cannot write r.svg: the classified sheet and the chart would both go to it",
+            [](Folder& folder, const test::Finished&) { EXPECT_EQ(folder.read("r.svg"), kOld); }},
         PathCase{"the chart over the classified sheet named otherwise, neither there yet",
                  nullptr,
-                 {"unified", "-o", "r.csv", "--chart", "./r.csv", "in.csv"},
+                 {"unified", "-o", "r.svg", "--chart", "./r.svg", "in.csv"},
                  {},
                  2,
-                 "cannot write ./r.csv: the classified sheet and the chart would both go to it",
+                 "cannot write ./r.svg: the classified sheet and the chart would both go to it",
+                 kOnly({"in.csv"})},
+        PathCase{"a chart not named as SVG",
+                 nullptr,
+                 {"unified", "--chart", "chart.png", "in.csv"},
+                 {},
+                 2,
+                 "--chart: the chart is written as SVG; give it a name ending in .svg (see "
+                 "soil-classify --help)",
                  kOnly({"in.csv"})},
         PathCase{"standard output closed, with a chart",
                  nullptr,
@@ -254,23 +262,27 @@ INSTANTIATE_TEST_SUITE_P(
             "a folder as the chart, before the sheet is replaced",
             [](Folder& folder) {
                 folder.write("k.csv", kOld);
-                return mkdir(folder.at("folder").c_str(), 0755) == 0;
+                return mkdir(folder.at("folder.svg").c_str(), 0755) == 0;
             },
-            {"unified", "-o", "k.csv", "--chart", "folder", "in.csv"},
+            {"unified", "-o", "k.csv", "--chart", "folder.svg", "in.csv"},
             {},
             2,
-            "cannot write folder: Is a directory",
+            "cannot write folder.svg: Is a directory",
             [](Folder& folder, const test::Finished&) { EXPECT_EQ(folder.read("k.csv"), kOld); }},
-        PathCase{"a full disk under the chart, after the sheet is written",
-                 kWrite("k.csv", kOld),
-                 {"unified", "-o", "k.csv", "--chart", "/dev/full", "in.csv"},
-                 {},
-                 2,
-                 "cannot write /dev/full: No space left on device",
-                 [](Folder& folder, const test::Finished&) {
-                     EXPECT_EQ(folder.read("k.csv"), kOld);
-                     EXPECT_EQ(folder.names(), (std::set<std::string>{"in.csv", "k.csv"}));
-                 }},
+        PathCase{
+            "a full disk under the chart, after the sheet is written",
+            [](Folder& folder) {
+                folder.write("k.csv", kOld);
+                return symlink("/dev/full", folder.at("full.svg").c_str()) == 0;
+            },
+            {"unified", "-o", "k.csv", "--chart", "full.svg", "in.csv"},
+            {},
+            2,
+            "cannot write full.svg: No space left on device",
+            [](Folder& folder, const test::Finished&) {
+                EXPECT_EQ(folder.read("k.csv"), kOld);
+                EXPECT_EQ(folder.names(), (std::set<std::string>{"in.csv", "k.csv", "full.svg"}));
+            }},
         PathCase{"the current folder",
                  nullptr,
                  {"unified", "-o", ".", "in.csv"},

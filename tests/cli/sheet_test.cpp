@@ -52,13 +52,34 @@ INSTANTIATE_TEST_SUITE_P(
                   "p200,p4,ll,pi,symbol,group_name,error,extra_fields\n60,90,30,7.3,CL,Sandy lean "
                   "clay,,\n",
                   0},
-        SheetCase{"semicolons: comma or point as the decimal point",
+        SheetCase{"semicolons: comma or point as the decimal point, written back with semicolons",
                   {"unified"},
                   "p200;p4;ll;pi\n60,5;90;30.0;7,3\n\"1.234,5\";90;30;7\n",
-                  "p200,p4,ll,pi,symbol,group_name,error,extra_fields\n"
-                  "\"60,5\",90,30.0,\"7,3\",CL,Sandy lean clay,,\n"
-                  "\"1.234,5\",90,30,7,,,p200: not a number,\n",
+                  "p200;p4;ll;pi;symbol;group_name;error;extra_fields\n"
+                  "60,5;90;30.0;7,3;CL;Sandy lean clay;;\n"
+                  "1.234,5;90;30;7;;;p200: not a number;\n",
                   1},
+        SheetCase{"the decimal sign of the sheet's numbers, in the index the command writes",
+                  {"aashto"},
+                  "p200;p40;p10;ll;pi\n36;30;10;51;9,0\n",
+                  "p200;p40;p10;ll;pi;group;material;soil_type;group_index;group_index_note;"
+                  "subgrade_rating;error;extra_fields\n"
+                  "36;30;10;51;9,0;A-5;Silty soil;Fine-grained;0,045;;fair to poor;;\n",
+                  0},
+        SheetCase{"semicolons and whole numbers: the decimal comma of such sheets",
+                  {"aashto"},
+                  "p200;p40;p10;ll;pi\r\n36;30;10;51;9\r\n",
+                  "p200;p40;p10;ll;pi;group;material;soil_type;group_index;group_index_note;"
+                  "subgrade_rating;error;extra_fields\r\n"
+                  "36;30;10;51;9;A-5;Silty soil;Fine-grained;0,045;;fair to poor;;\r\n",
+                  0},
+        SheetCase{"the output's delimiter and decimal sign as asked",
+                  {"aashto", "--delimiter", ",", "--decimal", "."},
+                  "p200;p40;p10;ll;pi\n36;30;10;51;9,0\n",
+                  "p200,p40,p10,ll,pi,group,material,soil_type,group_index,group_index_note,"
+                  "subgrade_rating,error,extra_fields\n"
+                  "36,30,10,51,\"9,0\",A-5,Silty soil,Fine-grained,0.045,,fair to poor,,\n",
+                  0},
         SheetCase{"commas: point as the decimal point, comma groups thousands",
                   {"unified"},
                   "p200,p4,ll,pi\n\"60,5\",90,30,7\n\"1,000\",90,30,7\n60.5,90,30,7.3\n",
@@ -70,14 +91,14 @@ INSTANTIATE_TEST_SUITE_P(
         SheetCase{"Persian digits and the Arabic decimal separator",
                   {"unified"},
                   "p200\tp4\tll\tpi\n۶۰٫۵\t٩٠\t30\t7.3\n",
-                  "p200,p4,ll,pi,symbol,group_name,error,extra_fields\n۶۰٫۵,٩٠,30,7.3,CL,Sandy "
-                  "lean clay,,\n",
+                  "p200\tp4\tll\tpi\tsymbol\tgroup_name\terror\textra_fields\n۶۰٫۵\t٩٠\t30\t7.3\tCL"
+                  "\tSandy lean clay\t\t\n",
                   0},
-        SheetCase{"byte-order mark, CRLF, quoting out as needed",
+        SheetCase{"byte-order mark and CRLF kept, quoting out as needed",
                   {"unified"},
                   "\xEF\xBB\xBFnote,p200,p4,ll,pi\r\n\"say \"\"x\"\"\",60,90,30,7.3\r\n",
-                  "note,p200,p4,ll,pi,symbol,group_name,error,extra_fields\n"
-                  "\"say \"\"x\"\"\",60,90,30,7.3,CL,Sandy lean clay,,\n",
+                  "\xEF\xBB\xBFnote,p200,p4,ll,pi,symbol,group_name,error,extra_fields\r\n"
+                  "\"say \"\"x\"\"\",60,90,30,7.3,CL,Sandy lean clay,,\r\n",
                   0},
         SheetCase{"every column at fault is named, in the order the window checks them",
                   {"unified"},
@@ -193,7 +214,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {"unified"},
                   "\t\t\np200\tp4\tll\tpi\n\t \t\n60\t90\t30\t7.3\n",
                   0,
-                  kShortOut + kClayOut},
+                  "p200\tp4\tll\tpi\tsymbol\tgroup_name\terror\textra_fields\n"
+                  "60\t90\t30\t7.3\tCL\tSandy lean clay\t\t\n"},
         ShapeCase{"a quoted blank is a field",
                   {"unified"},
                   kShort + "\" \"\n",
@@ -333,6 +355,45 @@ TEST(ClassifySheet, TellsABoundFromAMeasuredValue) {
     EXPECT_EQ(result.output.substr(result.output.find('\n') + 1),
               "<5,30,10,-,5-10,,,,,,,\"p200: a bound, not a measured value; ll: empty; pi: a "
               "bound, not a measured value\",\n");
+}
+
+// A row of units under the header is passed through, neither classified nor counted.
+TEST(ClassifySheet, PassesAUnitsRowThrough) {
+    const test::CommandResult result =
+        runCommand({"unified"}, "id,p200,p4,ll,pi\n,%,%,%,\nS1,34,98,38,26\n");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.output.substr(result.output.find('\n') + 1),
+              ",%,%,%,,,,,\nS1,34,98,38,26,SC,Clayey sand,,\n");
+    EXPECT_EQ(result.summary, "1 row: 1 classified");
+}
+
+// How the run went, on standard error, in the chosen language; -q says nothing.
+TEST(ClassifySheet, SaysHowTheRunWent) {
+    std::string sheet = "p200,p4,ll,pi\n";
+    for (int row = 2; row <= 9; ++row) {
+        sheet += row % 2 ? "101,98,38,26\n" : "34,98,38,26\n";
+    }
+    EXPECT_EQ(runCommand({"unified"}, sheet).summary,
+              "8 rows: 4 classified, 4 refused (rows 3, 5, 7 and 1 more)");
+    EXPECT_EQ(runCommand({"unified", "--lang", "fa"}, sheet).summary,
+              "8 سطر: 4 طبقه\u200Cبندی شد\u060C 4 رد شد (سطرهای 3\u060C 5\u060C 7 و 1 سطر دیگر)");
+    const test::CommandResult quiet = runCommand({"unified", "-q"}, sheet);
+    EXPECT_EQ(quiet.status, 1);
+    EXPECT_EQ(quiet.summary + quiet.errors, "");
+}
+
+// A workbook saved in place of a CSV file is named as such.
+TEST(ClassifySheet, RefusesAWorkbookSayingWhatToDo) {
+    const std::string xlsx("PK\x03\x04\x14\x00\x06\x00", 8);
+    const test::CommandResult english = runCommand({"unified"}, xlsx);
+    EXPECT_EQ(english.status, 2);
+    EXPECT_EQ(english.errors, "soil-classify: standard input: this is a spreadsheet workbook: save "
+                              "it as CSV (UTF-8)\n");
+    const test::CommandResult persian =
+        runCommand({"unified", "--lang", "fa"}, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 rest");
+    EXPECT_EQ(persian.status, 2);
+    EXPECT_NE(persian.errors.find("CSV (UTF-8)"), std::string::npos);
+    EXPECT_EQ(persian.errors.find("workbook"), std::string::npos);
 }
 
 // Names, materials and notes in Persian letters, without the window's padding.

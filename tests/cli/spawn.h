@@ -10,6 +10,8 @@
 #include <unistd.h>
 #include <vector>
 
+#include "command.h"
+
 extern char** environ;
 
 namespace classifier::cli::test {
@@ -28,7 +30,8 @@ struct Streams {
 struct Finished {
     int status = -1; // the wait status
     std::string output;
-    std::string errors;
+    std::string errors; // but the run's summary
+    std::string summary;
 };
 
 inline std::string contentsOf(int fd) {
@@ -121,6 +124,7 @@ inline Finished runIn(const std::string& folder, const std::vector<std::string>&
     }
     finished.output = contentsOf(fileno(output));
     finished.errors = contentsOf(fileno(errors));
+    finished.summary = takeSummary(finished.errors);
     std::fclose(output);
     std::fclose(errors);
     return finished;

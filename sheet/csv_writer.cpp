@@ -1,0 +1,42 @@
+#include "sheet/csv_writer.h"
+
+#include <algorithm>
+
+namespace classifier::sheet {
+
+CsvText::CsvText(Dialect dialect) : dialect_(std::move(dialect)) {
+    for (const unsigned char c :
+         {static_cast<unsigned char>(dialect_.delimiter), static_cast<unsigned char>('"'),
+          static_cast<unsigned char>('\n'), static_cast<unsigned char>('\r')}) {
+        quoted_[c] = true;
+    }
+}
+
+void CsvText::start(std::string& out) const {
+    if (dialect_.byteOrderMark) {
+        out += "\xEF\xBB\xBF";
+    }
+}
+
+void CsvText::field(std::string_view text, bool first, std::string& out) const {
+    if (!first) {
+        out += dialect_.delimiter;
+    }
+    const bool quoted = std::any_of(text.begin(), text.end(), [this](char c) {
+        return quoted_[static_cast<unsigned char>(c)];
+    });
+    if (!quoted) {
+        out += text;
+        return;
+    }
+    out += '"';
+    for (const char c : text) {
+        out += c;
+        if (c == '"') {
+            out += '"';
+        }
+    }
+    out += '"';
+}
+
+} // namespace classifier::sheet
