@@ -1,6 +1,9 @@
 #include "sheet/document.h"
 
+#include "sheet/csv_reader.h"
+
 #include "core/validation.h"
+#include "core/words.h"
 
 #include <algorithm>
 
@@ -108,10 +111,121 @@ std::vector<std::string> Document::defaultHeader(Method method) {
     return header;
 }
 
+Document Document::read(std::string_view bytes, Method method, Language language) {
+    if (isWorkbook(bytes)) {
+        throw SheetError(std::string(say(Word::WorkbookRefused, language)));
+    }
+    std::vector<std::vector<std::string>> rows;
+    CsvReader reader([&rows](Row row) { rows.emplace_back(row.begin(), row.end()); });
+    try {
+        reader.feed(bytes);
+        reader.finish();
+    } catch (const UnreadableSheet& error) {
+        throw SheetError(error.what());
+    }
+    if (rows.empty()) {
+        throw SheetError("the sheet is empty: it has no header row");
+    }
+    Document document(method, language);
+    document.dialect_.delimiter = reader.delimiter();
+    document.dialect_.lineEnd = reader.lineEnd();
+    document.dialect_.byteOrderMark = reader.byteOrderMark();
+    document.classifier_->setDelimiter(reader.delimiter());
+    document.header_ = std::move(rows.front());
+    rows.erase(rows.begin());
+    document.dropOldResults(rows);
+    document.dialect_.decimalSign = document.decimalSignOf(rows);
+    document.classifier_->setDecimalSign(document.dialect_.decimalSign);
+    document.rows_ = std::move(rows);
+    document.widen(document.header_.size());
+    document.readHeader();
+    return document;
+}
+
+std::string Document::written() const {
+    const CsvText csv(dialect_);
+    std::string text;
+    csv.start(text);
+    bool first = true;
+    for (const std::string& name : header_) {
+        csv.field(name, std::exchange(first, false), text);
+    }
+    for (const std::string_view name : resultNames()) {
+        csv.field(name, false, text);
+    }
+    csv.endRow(text);
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        first = true;
+        for (const std::string& cell : rows_[row]) {
+            csv.field(cell, std::exchange(first, false), text);
+        }
+        for (std::size_t i = 0; i < resultNames().size(); ++i) {
+            const std::vector<std::string>& results = outcomes_[row].results;
+            csv.field(i < results.size() ? results[i] : std::string(), false, text);
+        }
+        csv.endRow(text);
+    }
+    return text;
+}
+
+// A sheet the program wrote before holds every result column of the method: they are dropped,
+// to be written anew, with its explanation and extra fields.
+void Document::dropOldResults(std::vector<std::vector<std::string>>& rows) {
+    const auto lowered = [](std::string_view text) {
+        std::string name(text);
+        for (char& c : name) {
+            c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        }
+        return name;
+    };
+    std::vector<std::string_view> old(resultNames().begin(), resultNames().end());
+    const bool before = std::all_of(old.begin(), old.end(), [&](std::string_view name) {
+        return std::any_of(header_.begin(), header_.end(),
+                           [&](const std::string& h) { return lowered(h) == name; });
+    });
+    if (!before) {
+        return;
+    }
+    old.insert(old.end(), {"explanation", "extra_fields"});
+    for (std::size_t column = header_.size(); column-- > 0;) {
+        if (std::find(old.begin(), old.end(), lowered(header_[column])) == old.end()) {
+            continue;
+        }
+        header_.erase(header_.begin() + static_cast<std::ptrdiff_t>(column));
+        for (auto& row : rows) {
+            if (column < row.size()) {
+                row.erase(row.begin() + static_cast<std::ptrdiff_t>(column));
+            }
+        }
+    }
+}
+
+// The decimal sign the sheet's own numbers use: "," in a sheet not delimited by "," unless its
+// numbers show a ".".
+std::string Document::decimalSignOf(const std::vector<std::vector<std::string>>& rows) const {
+    if (dialect_.delimiter == ',') {
+        return ".";
+    }
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    for (const auto& row : rows) {
+        for (const std::string& cell : row) {
+            for (std::size_t i = 1; i + 1 < cell.size(); ++i) {
+                if ((cell[i] == '.' || cell[i] == ',') && digit(cell[i - 1]) &&
+                    digit(cell[i + 1])) {
+                    return std::string(1, cell[i]);
+                }
+            }
+        }
+    }
+    return ",";
+}
+
 void Document::setMethod(Method method) {
     method_ = method;
     classifier_ = RowClassifier::create(method, language_, false);
     classifier_->keepChartSamples();
+    classifier_->setDelimiter(dialect_.delimiter);
+    classifier_->setDecimalSign(dialect_.decimalSign);
     if (rows_.empty()) {
         header_ = defaultHeader(method);
         readHeader();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sheet/columns.h"
+#include "sheet/csv_writer.h"
 #include "sheet/row_classifier.h"
 #include "sheet/sheet_signs.h"
 
@@ -11,11 +12,18 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace classifier::sheet {
+
+// A sheet that cannot be read, with the reason in one line.
+class SheetError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 // A lab sheet held in memory, as the window shows it: its header and rows as typed, every row
 // classified by one method as soon as it changes.
@@ -25,6 +33,15 @@ public:
 
     // A sheet of the method's columns, with their Persian headers and no rows.
     static std::vector<std::string> defaultHeader(Method method);
+
+    // The sheet of a CSV file's bytes, in any dialect the command reads, its first row the
+    // header; its dialect is kept for writing it back. A SheetError when it cannot be read (a
+    // workbook, a quote never closed, a row past the limit, no header).
+    static Document read(std::string_view bytes, Method method, Language language);
+    // The sheet with its results as the command writes it, in its own dialect: its columns,
+    // then the method's result columns.
+    std::string written() const;
+    const Dialect& dialect() const { return dialect_; }
 
     Method method() const { return method_; }
     // Classifies every row by the other method; the columns it needs that the sheet lacks are
@@ -79,6 +96,8 @@ private:
     void classify(std::size_t row);
     void classifyAll();
     void widen(std::size_t columns);
+    std::string decimalSignOf(const std::vector<std::vector<std::string>>& rows) const;
+    void dropOldResults(std::vector<std::vector<std::string>>& rows);
 
     Method method_;
     Language language_;
@@ -87,6 +106,7 @@ private:
     std::vector<std::vector<std::string>> rows_;
     std::vector<Outcome> outcomes_;
     std::optional<std::string> headerProblem_;
+    Dialect dialect_;
 };
 
 } // namespace classifier::sheet

@@ -8,8 +8,6 @@
 
 #include "core/chart/svg.h"
 
-#include "files/output_file.h"
-
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
@@ -49,24 +47,6 @@ Chart chartFor(Method method, std::vector<ChartSample> samples) {
     }
     const ChartLayer focus = focusOf(samples, ChartLayer::AashtoFine);
     return aashtoChart(std::move(samples), focus);
-}
-
-// Written whole or not at all, under the same rules as soil-classify's outputs; a FIFO that
-// nothing reads is refused at once rather than waited for.
-bool writeFile(const QString& path, const QByteArray& bytes, QString* error) {
-    files::OutputFile::Options options;
-    options.waitForReader = false;
-    try {
-        files::OutputFile file(QFile::encodeName(path).toStdString(), options);
-        file.write({bytes.constData(), std::size_t(bytes.size())});
-        file.commit();
-        return true;
-    } catch (const files::Error& failure) {
-        if (error) {
-            *error = fileProblemText(failure);
-        }
-        return false;
-    }
 }
 
 } // namespace
@@ -128,11 +108,11 @@ bool ChartWindow::savePng(const QString& path, QString* error) const {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     chartImage(chart(), Language::Persian, kPictureScale).save(&buffer, "PNG");
-    return writeFile(path, bytes, error);
+    return writeWhole(path, {bytes.constData(), std::size_t(bytes.size())}, error);
 }
 
 bool ChartWindow::saveSvg(const QString& path, QString* error) const {
-    return writeFile(path, QByteArray::fromStdString(chartSvg(chart(), Language::Persian)), error);
+    return writeWhole(path, chartSvg(chart(), Language::Persian), error);
 }
 
 void ChartWindow::copyImage() const {

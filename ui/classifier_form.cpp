@@ -10,6 +10,7 @@
 #include "look.h"
 #include "qt_text.h"
 #include "result_actions.h"
+#include "sheet_window.h"
 #include "ui_texts.h"
 #include "widgets/banner_label.h"
 
@@ -18,6 +19,8 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
@@ -89,6 +92,7 @@ ClassifierForm::ClassifierForm(QWidget* parent)
     }
     results_ = new ExplainedResults(*this);
     resultActions_ = new ResultActions(*this, *results_);
+    setAcceptDrops(true);
 }
 
 ClassifierForm::~ClassifierForm() = default;
@@ -217,6 +221,20 @@ void ClassifierForm::contextMenuEvent(QContextMenuEvent* event) {
         return;
     }
     QWidget::contextMenuEvent(event);
+}
+
+void ClassifierForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void ClassifierForm::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(event->mimeData());
+    if (!path.isEmpty()) {
+        event->acceptProposedAction();
+        resultActions_->openSheetFile(path);
+    }
 }
 
 void ClassifierForm::runBanner(bool run) {

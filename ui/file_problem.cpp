@@ -1,5 +1,8 @@
 #include "file_problem.h"
 
+#include "files/output_file.h"
+
+#include <QFile>
 #include <cerrno>
 #include <cstring>
 
@@ -49,6 +52,22 @@ QString fileProblemText(const files::Error& error) {
                QString::fromLocal8Bit(std::strerror(error.code()));
     }
     return QString::fromUtf8(cause);
+}
+
+bool writeWhole(const QString& path, std::string_view bytes, QString* error) {
+    files::OutputFile::Options options;
+    options.waitForReader = false;
+    try {
+        files::OutputFile file(QFile::encodeName(path).toStdString(), options);
+        file.write(bytes);
+        file.commit();
+        return true;
+    } catch (const files::Error& failure) {
+        if (error) {
+            *error = fileProblemText(failure);
+        }
+        return false;
+    }
 }
 
 } // namespace classifier

@@ -1,5 +1,6 @@
 #include "classifier_form.h"
 #include "qt_translations.h"
+#include "result_actions.h"
 
 #include <QApplication>
 
@@ -29,5 +30,10 @@ int main(int argc, char* argv[]) {
     classifier::installQtTranslations(application);
     classifier::ClassifierForm form;
     form.show();
+    // soil-classifier FILE.csv: the sheet opens in the sheet window.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        form.resultActions().openSheetFile(arguments.at(1));
+    }
     return QApplication::exec();
 }

@@ -119,6 +119,12 @@ SheetWindow* ResultActions::showSheet(Method method) {
     return sheet_;
 }
 
+SheetWindow* ResultActions::openSheetFile(const QString& path) {
+    SheetWindow* sheet = showSheet(results_.shownPanel().value_or(Method::Unified));
+    sheet->openFile(path);
+    return sheet;
+}
+
 void ResultActions::closeWindows() {
     for (QWidget* window : {static_cast<QWidget*>(chart_), static_cast<QWidget*>(sheet_)}) {
         if (window) {

@@ -32,6 +32,8 @@ public:
     // The sheet window, one at a time, its method the panel's.
     SheetWindow* showSheet(Method method);
     SheetWindow* sheetWindow() const { return sheet_; }
+    // The sheet window with a sheet file read into it, by the method of the panel that shows.
+    SheetWindow* openSheetFile(const QString& path);
     // Closes the chart and sheet windows, with the main window.
     void closeWindows();
 

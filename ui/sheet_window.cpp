@@ -1,6 +1,7 @@
 #include "sheet_window.h"
 
 #include "chart_window.h"
+#include "file_problem.h"
 #include "look.h"
 #include "qt_text.h"
 #include "ui_texts.h"
@@ -10,13 +11,21 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableView>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
@@ -71,6 +80,13 @@ SheetWindow::SheetWindow(QWidget* parent)
     auto* paste = button(texts::pasteCells(), this);
     auto* remove = button(texts::removeRows(), this);
     auto* chart = button(texts::sheetChart(), this);
+    auto* open = button(texts::openSheet(), this);
+    auto* save = button(texts::saveSheet(), this);
+    connect(open, &QPushButton::clicked, this, &SheetWindow::askAndOpen);
+    connect(save, &QPushButton::clicked, this, &SheetWindow::askAndSave);
+    open->setShortcut(QKeySequence::Open);
+    save->setShortcut(QKeySequence::Save);
+    setAcceptDrops(true);
     connect(copy, &QPushButton::clicked, this, &SheetWindow::copyRows);
     connect(paste, &QPushButton::clicked, this, &SheetWindow::pasteCells);
     // Ctrl+C and Ctrl+V anywhere in the window but in a cell being edited, which keeps its own.
@@ -89,7 +105,7 @@ SheetWindow::SheetWindow(QWidget* parent)
     });
     connect(chart, &QPushButton::clicked, this, &SheetWindow::showChart);
     auto* bottom = new QHBoxLayout;
-    for (QPushButton* each : {paste, copy, remove, chart}) {
+    for (QPushButton* each : {open, save, paste, copy, remove, chart}) {
         bottom->addWidget(each);
     }
     bottom->addStretch();
@@ -153,6 +169,83 @@ void SheetWindow::showChart() {
     chart_->show();
     chart_->raise();
     chart_->activateWindow();
+}
+
+bool SheetWindow::openFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        tell(texts::sheetNotRead(path + "\n" + file.errorString()));
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    try {
+        model_->reset(sheet::Document::read({bytes.constData(), std::size_t(bytes.size())},
+                                            model_->document().method(), Language::Persian));
+    } catch (const sheet::SheetError& error) {
+        tell(texts::sheetNotRead(path + "\n" + toQString(error.what())));
+        return false;
+    }
+    path_ = path;
+    setWindowTitle(texts::sheetTitle() + " \u2014 " + QFileInfo(path).fileName());
+    return true;
+}
+
+bool SheetWindow::saveFile(const QString& path, QString* error) const {
+    return writeWhole(path, model_->document().written(), error);
+}
+
+void SheetWindow::askAndOpen() {
+    const QString path =
+        QFileDialog::getOpenFileName(this, texts::openSheet(), path_, texts::sheetFiles());
+    if (!path.isEmpty()) {
+        openFile(path);
+    }
+}
+
+void SheetWindow::askAndSave() {
+    QString path = QFileDialog::getSaveFileName(
+        this, texts::saveSheet(), path_.isEmpty() ? "sheet.csv" : path_, texts::sheetFiles());
+    if (path.isEmpty()) {
+        return;
+    }
+    QString error;
+    if (saveFile(path, &error)) {
+        path_ = path;
+    } else {
+        tell(texts::sheetNotSaved(path + "\n" + error));
+    }
+}
+
+void SheetWindow::tell(const QString& message) {
+    QMessageBox box(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+    box.setLayoutDirection(Qt::RightToLeft);
+    box.exec();
+}
+
+void SheetWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void SheetWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(event->mimeData());
+    if (!path.isEmpty()) {
+        event->acceptProposedAction();
+        openFile(path);
+    }
+}
+
+QString droppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls()) {
+        return {};
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            return url.toLocalFile();
+        }
+    }
+    return {};
 }
 
 void SheetWindow::closeEvent(QCloseEvent* event) {

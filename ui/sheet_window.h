@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QMimeData;
 class QLabel;
 class QTableView;
 
@@ -32,19 +33,33 @@ public:
     // Pastes the clipboard's cells at the current cell.
     void pasteCells();
     void showChart();
+    // Reads a CSV sheet in the place of the rows shown; false, with a message, when it cannot.
+    bool openFile(const QString& path);
+    // Writes the sheet with its results as soil-classify writes it, in the dialect it was read
+    // in, whole or not at all; false, with the reason, when it cannot.
+    bool saveFile(const QString& path, QString* error = nullptr) const;
     ChartWindow* chartWindow() const { return chart_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void follow();
+    void askAndOpen();
+    void askAndSave();
+    void tell(const QString& message);
 
     SheetModel* model_;
     QTableView* table_;
     QComboBox* method_;
     QLabel* summary_;
     QPointer<ChartWindow> chart_;
+    QString path_; // of the file last opened or saved
 };
+
+// The local file a drag carries, when it carries one: a sheet to open.
+QString droppedFile(const QMimeData* data);
 
 } // namespace classifier

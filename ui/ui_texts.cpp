@@ -95,9 +95,31 @@ QString resultColumn(const QString& name) {
     return caption ? QCoreApplication::translate("SoilClassifier", caption) : name;
 }
 
+QString openSheet() {
+    return QCoreApplication::translate("SoilClassifier", "باز کردن جدول…");
+}
+
+QString saveSheet() {
+    return QCoreApplication::translate("SoilClassifier", "ذخیره با قالب CSV…");
+}
+
+QString sheetFiles() {
+    return QCoreApplication::translate("SoilClassifier",
+                                       "جدول‌های CSV (*.csv *.txt *.tsv)");
+}
+
+QString sheetNotRead(const QString& why) {
+    return QCoreApplication::translate("SoilClassifier", "جدول خوانده نشد:") + "\n" + why;
+}
+
+QString sheetNotSaved(const QString& why) {
+    return QCoreApplication::translate("SoilClassifier", "جدول ذخیره نشد:") + "\n" + why;
+}
+
 QString sheetHint() {
     return QCoreApplication::translate("SoilClassifier",
-                                       "سطرهای نمونه‌ها را در صفحه‌گسترده کپی کنید و اینجا با "
+                                       "سطرهای نمونه‌ها را در صفحه‌گسترده کپی کنید و اینجا "
+                                       "با "
                                        "Ctrl+V "
                                        "بچسبانید، یا پرونده CSV را روی پنجره رها کنید.");
 }

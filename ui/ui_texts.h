@@ -26,6 +26,12 @@ QString copyRows();
 QString pasteCells();
 QString removeRows();
 QString sheetChart();
+QString openSheet();
+QString saveSheet();
+QString sheetFiles();
+// "The sheet could not be read:" or "... saved:" and why.
+QString sheetNotRead(const QString& why);
+QString sheetNotSaved(const QString& why);
 // The caption of a result column the command names "symbol", "group_index", ...
 QString resultColumn(const QString& name);
 QString sheetHint();

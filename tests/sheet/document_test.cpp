@@ -90,5 +90,28 @@ TEST(Document, CopiesRowsWithTheirResultsAsASpreadsheetPastesThem) {
     EXPECT_EQ(again.outcome(0).results.front(), "SC");
 }
 
+TEST(Document, IsWrittenBackInTheDialectItWasReadIn) {
+    const std::string csv = "\xEF\xBB\xBFid;p200;p40;p10;ll;pi\r\nS1;36;30;10;51;9,5\r\n";
+    const Document sheet = Document::read(csv, Method::Aashto, Language::English);
+    EXPECT_EQ(sheet.outcome(0).results.front(), "A-5");
+    const std::string written = sheet.written();
+    EXPECT_EQ(written.substr(0, written.find("\r\n") + 2),
+              "\xEF\xBB\xBFid;p200;p40;p10;ll;pi;group;material;soil_type;group_index;"
+              "group_index_note;subgrade_rating;error\r\n");
+    EXPECT_NE(written.find(";0,15;"), std::string::npos) << written; // the index, in its sign
+    // read again, its old results give way to new ones
+    const Document again = Document::read(written, Method::Aashto, Language::English);
+    EXPECT_EQ(again.header().size(), 6u);
+    EXPECT_EQ(again.written(), written);
+}
+
+TEST(Document, RefusesWhatIsNoSheet) {
+    EXPECT_THROW(Document::read(std::string("PK\x03\x04", 4), Method::Unified, Language::English),
+                 SheetError);
+    EXPECT_THROW(Document::read("p200,p4\n\"34,98\n", Method::Unified, Language::English),
+                 SheetError);
+    EXPECT_THROW(Document::read("", Method::Unified, Language::English), SheetError);
+}
+
 } // namespace
 } // namespace classifier::sheet

@@ -9,10 +9,16 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QItemSelectionModel>
 #include <QMenu>
+#include <QMimeData>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 using classifier::ClassifierForm;
 using classifier::SheetWindow;
@@ -98,6 +104,39 @@ private slots:
         QVERIFY(copied[1].startsWith("BH2\t14\t"));
         QCOMPARE(copied[1].section('\t', symbol, symbol),
                  model->index(1, symbol).data().toString());
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("sheet.csv");
+        QVERIFY(sheet->saveFile(path));
+        QString why;
+        QVERIFY(!sheet->saveFile(dir.filePath("missing/sheet.csv"), &why));
+        QVERIFY(!why.isEmpty());
+        sheet->model().paste("x\ty\n", 0, 0); // changed, then read back as saved
+        QVERIFY(sheet->openFile(path));
+        QCOMPARE(model->rowCount(), 41);
+        QCOMPARE(model->index(1, symbol).data().toString(),
+                 copied[1].section('\t', symbol, symbol));
+        QVERIFY(model->index(6, 1).data(Qt::ToolTipRole).toString().contains("100"));
+    }
+
+    // A sheet file dropped on the main window opens in the sheet window.
+    void aDroppedFileOpensInTheSheetWindow() {
+        QTemporaryDir dir;
+        QFile file(dir.filePath("lab.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("sample;F200;P4;LL;PI\r\nS1;34;98;38;26\r\n");
+        file.close();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file.fileName())});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(form, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(form, &drop);
+        SheetWindow* sheet = form->resultActions().sheetWindow();
+        QVERIFY(sheet && sheet->isVisible());
+        QCOMPARE(sheet->model().document().outcome(0).results.front(), std::string("SC"));
+        QVERIFY(sheet->windowTitle().endsWith("lab.csv"));
     }
 
     void editingACellClassifiesItsRowAgain() {
