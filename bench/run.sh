@@ -4,7 +4,8 @@
 #   bench/run.sh memory             memory and time at each stage of start-up, under Xvfb
 #   bench/run.sh idle [seconds]     CPU time of the idle window with its banner running (60 s)
 #   bench/run.sh classify [clicks]  click on each Calculate button to result, offscreen (10000)
-#   bench/run.sh cli [rows]         soil-classify: rows/s of each method, memory at 10M rows,
+#   bench/run.sh cli [rows]         soil-classify: rows/s of each method, memory at 10M rows
+#   bench/run.sh sheet [rows]       the sheet window: rows pasted to rows classified and shown,
 #                                   without and with --chart
 # BENCH_BUILD_DIR chooses the build directory (default: build).
 set -euo pipefail
@@ -12,7 +13,7 @@ cd "$(dirname "$0")/.."
 
 command=${1:-}
 case "$command" in
-startup | memory | idle | classify | cli) ;;
+startup | memory | idle | classify | cli | sheet) ;;
 *)
     sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//' >&2
     exit 2
@@ -29,6 +30,10 @@ if [ "$command" = cli ]; then
     echo "machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs), $(nproc) cores;" \
          "load average $(cut -d' ' -f1-3 /proc/loadavg)"
     exec "$bench/cli_throughput" "$build/cli/soil-classify" "${2:-1000000}"
+fi
+if [ "$command" = sheet ]; then
+    cmake --build "$build" --parallel 2 --target sheet_paste >/dev/null
+    exec env QT_QPA_PLATFORM=offscreen "$bench/sheet_paste" "${2:-10000}"
 fi
 cmake --build "$build" --parallel 2 --target bench_bare_window bench_caption_window \
       bench_timer_window bench_strip_window bench_ticker_window bench_form_window window_bench \

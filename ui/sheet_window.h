@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart_window.h"
 #include "sheet_model.h"
 
 #include <QPointer>
@@ -11,8 +12,6 @@ class QLabel;
 class QTableView;
 
 namespace classifier {
-
-class ChartWindow;
 
 // A whole lab sheet classified in the window: pasted from a spreadsheet, typed or opened, every
 // row named as it changes, refused cells marked with their reasons, and the rows copied back,
