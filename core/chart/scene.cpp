@@ -9,6 +9,7 @@
 #include <map>
 #include <numbers>
 #include <numeric>
+#include <set>
 
 // GCC 12 takes the members of a polygon moved within a growing vector of variants for
 // uninitialised, a false alarm of its -Wmaybe-uninitialized.
@@ -697,8 +698,11 @@ private:
     // frame, and crosses none of the chart's lines where it need not.
     void sampleLabels() {
         std::vector<std::optional<Placed>> placed(points_.size());
+        // Of samples at one spot only the first is labelled beside it: a ring of labels there
+        // would leave the others' leader lines no way out.
+        std::set<std::size_t> spotsLabelled;
         for (std::size_t i = 0; i < points_.size(); ++i) {
-            if (!labelOf(points_[i]).empty()) {
+            if (!labelOf(points_[i]).empty() && spotsLabelled.insert(points_[i].spot).second) {
                 placed[i] = place(points_[i], besideOffsets());
             }
         }
