@@ -361,8 +361,8 @@ private:
     }
 
     // Moves a zone's label, if it must, to the nearest place inside its zone and the frame
-    // where it covers no sample and no other label: around its place for a filled zone's, along
-    // and down from its corner for an outlined one's.
+    // where it covers no sample and no other label: around its place for a filled zone's, right
+    // and down from its corner for an outlined one's; leaves it where it was if there is none.
     void moveOffSamples(SceneText& label, const Zone& zone) {
         std::vector<ChartPolygon> pieces; // on the canvas
         for (const ChartPolygon& piece : zone.pieces) {
@@ -381,9 +381,10 @@ private:
         };
         const bool corner = zone.style == ZoneStyle::Outlined;
         const ChartPoint start = label.at;
-        for (double ring = 0; ring <= 64; ring += 8) {
-            for (int step = 0; step < (ring == 0 ? 1 : 8); ++step) {
-                const double angle = step * std::numbers::pi / 4;
+        const double across = std::hypot(frame_.width, frame_.height);
+        for (double ring = 0; ring <= across; ring += 8) {
+            for (int step = 0; step < (ring == 0 ? 1 : 16); ++step) {
+                const double angle = step * std::numbers::pi / 8;
                 const double dx = ring * std::cos(angle), dy = -ring * std::sin(angle);
                 if (corner && (dx < 0 || dy < 0)) {
                     continue;
