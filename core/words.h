@@ -104,9 +104,20 @@ enum class Word : std::uint8_t {
     RefusedRowOne, // "(row 12)"
     RefusedRowsMany,
     MoreRows, // "and 11 more"
+    // the legend and the table of a chart
+    GapStripsNoGroup,    // "no group between LL 40 and 41 or PI 10 and 11"
+    A7LineOnOrBelow,     // of the line PI = LL − 30: "on the line or below it: A-7-5"
+    A7LineAbove,         //   "above it: A-7-6"
+    UnlabelledSamples,   // the title of the table of samples not labelled on the chart
+    SampleColumn,        // "Sample"
+    SymbolColumn,        // "Symbol"
+    GroupColumn,         // "Group"
+    LiquidLimitColumn,   // "LL"
+    PlasticityColumn,    // "PI"
+    MoreUnlabelled,      // " more samples not labelled"
 };
 
-inline constexpr std::size_t kWordCount = static_cast<std::size_t>(Word::MoreRows) + 1;
+inline constexpr std::size_t kWordCount = static_cast<std::size_t>(Word::MoreUnlabelled) + 1;
 
 std::string_view say(Word word, Language language);
 

@@ -92,6 +92,16 @@ constexpr Wording kEnglish[] = {
     {Word::RefusedRowOne, "row "},
     {Word::RefusedRowsMany, "rows "},
     {Word::MoreRows, " more"},
+    {Word::GapStripsNoGroup, "no group between LL 40 and 41 or PI 10 and 11"},
+    {Word::A7LineOnOrBelow, "on the line or below it: A-7-5"},
+    {Word::A7LineAbove, "above it: A-7-6"},
+    {Word::UnlabelledSamples, "Samples not labelled on the chart"},
+    {Word::SampleColumn, "Sample"},
+    {Word::SymbolColumn, "Symbol"},
+    {Word::GroupColumn, "Group"},
+    {Word::LiquidLimitColumn, "LL"},
+    {Word::PlasticityColumn, "PI"},
+    {Word::MoreUnlabelled, " more samples not labelled"},
 };
 static_assert(isCatalogue(kEnglish));
 

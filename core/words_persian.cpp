@@ -94,6 +94,16 @@ constexpr Wording kPersian[] = {
     {Word::RefusedRowOne, "سطر "},
     {Word::RefusedRowsMany, "سطرهای "},
     {Word::MoreRows, " سطر دیگر"},
+    {Word::GapStripsNoGroup, "بدون گروه: LL بین 40 و 41 یا PI بین 10 و 11"},
+    {Word::A7LineOnOrBelow, "روی خط و زیر آن: A-7-5"},
+    {Word::A7LineAbove, "بالای آن: A-7-6"},
+    {Word::UnlabelledSamples, "نمونه\u200Cهایی که برچسبشان روی نمودار جا نشد"},
+    {Word::SampleColumn, "نمونه"},
+    {Word::SymbolColumn, "نماد"},
+    {Word::GroupColumn, "گروه"},
+    {Word::LiquidLimitColumn, "LL"},
+    {Word::PlasticityColumn, "PI"},
+    {Word::MoreUnlabelled, " نمونه دیگر بدون برچسب"},
 };
 static_assert(isCatalogue(kPersian));
 

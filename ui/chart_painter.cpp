@@ -6,6 +6,8 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace classifier {
 namespace {
@@ -93,23 +95,28 @@ private:
 
 } // namespace
 
-void paintChart(QPainter& painter, const Chart& chart, Language language) {
+void paintScene(QPainter& painter, const QRectF& area, const Scene& scene) {
+    const double scale = std::min(area.width() / scene.width, area.height() / scene.height);
     painter.save();
+    painter.translate(area.left() + (area.width() - scene.width * scale) / 2,
+                      area.top() + (area.height() - scene.height * scale) / 2);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     Painter draw(painter);
-    for (const SceneItem& item : chartScene(chart, language)) {
+    for (const SceneItem& item : scene.items) {
         std::visit(draw, item);
     }
     painter.restore();
 }
 
 QImage chartImage(const Chart& chart, Language language, double scale) {
-    QImage image(int(kChartWidth * scale), int(kChartHeight * scale), QImage::Format_ARGB32);
+    const Scene scene = chartScene(chart, language);
+    const QSize size(int(std::ceil(scene.width * scale)), int(std::ceil(scene.height * scale)));
+    QImage image(size, QImage::Format_ARGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.scale(scale, scale);
-    paintChart(painter, chart, language);
+    paintScene(painter, QRectF(QPointF(0, 0), size), scene);
     return image;
 }
 

@@ -4,13 +4,17 @@
 
 class QPainter;
 class QImage;
+class QRectF;
 
 namespace classifier {
 
-// Paints the chart with the shapes and texts its SVG document draws, on a canvas of kChartWidth ×
-// kChartHeight units (scale the painter for other sizes).
-void paintChart(QPainter& painter, const Chart& chart, Language language);
-// The chart as a picture of scale × (kChartWidth × kChartHeight) pixels.
+struct Scene;
+
+// Paints the chart with the shapes and texts its SVG document draws, its canvas scaled to fit
+// the area and centred in it.
+void paintScene(QPainter& painter, const QRectF& area, const Scene& scene);
+// The chart as a picture of scale × its canvas (kChartWidth × kChartHeight, and taller when
+// a table of samples goes under it) in pixels.
 QImage chartImage(const Chart& chart, Language language, double scale);
 
 } // namespace classifier

@@ -62,16 +62,14 @@ QSize ChartView::sizeHint() const {
 
 void ChartView::setChart(Chart chart) {
     chart_ = std::move(chart);
+    scene_ = chartScene(chart_, Language::Persian);
     update();
 }
 
 void ChartView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    const double scale = std::min(width() / kChartWidth, height() / kChartHeight);
-    painter.translate((width() - kChartWidth * scale) / 2, (height() - kChartHeight * scale) / 2);
-    painter.scale(scale, scale);
-    paintChart(painter, chart_, Language::Persian);
+    paintScene(painter, rect(), scene_);
 }
 
 ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window), view_(new ChartView) {

@@ -3,6 +3,7 @@
 #include "panels.h"
 
 #include "core/chart/chart.h"
+#include "core/chart/scene.h"
 
 #include <QWidget>
 #include <optional>
@@ -24,6 +25,7 @@ protected:
 
 private:
     Chart chart_;
+    Scene scene_; // laid out once for every repaint
 };
 
 // The small window that draws a method panel's last sample on its chart, and saves or copies

@@ -98,6 +98,7 @@ ChartSample aashtoChartSample(const AashtoResult& result) {
     ChartSample point{{result.sample.liquidLimit, result.sample.plasticityIndex},
                       std::string(group ? group->compactLabel : "\u2014"),
                       std::nullopt};
+    point.symbol = point.label;
     const double f200 = result.sample.fines;
     if (!result.coarse && meetsF200(fineGroups().front(), f200)) {
         point.layer = ChartLayer::AashtoFine;

@@ -44,8 +44,9 @@ struct ChartLine {
 // do not decide has no layer and is not drawn.
 struct ChartSample {
     ChartPoint at;
-    std::string label;
+    std::string label; // beside the point: the sample's id, or else its symbol or group
     std::optional<ChartLayer> layer;
+    std::string symbol = {}; // its symbol or group, as the legend counts it; the label when empty
 };
 
 // Samples counted rather than drawn one by one: how many fall in each square of the chart's

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/chart/chart.h"
+#include "core/chart/placement.h"
 
 #include <array>
 #include <cstdint>
@@ -18,6 +19,21 @@ inline constexpr std::array<std::string_view, 5> kChartFontFamilies = {
 
 enum class Dash { None, Dashed, Dotted };
 
+// What a shape or text of the scene is for, so that where it went can be checked.
+enum class ScenePart : std::uint8_t {
+    Plain,
+    ZoneLabel,
+    LineLabel,
+    SampleLabel,
+    Leader,      // from a sample's point to its label
+    Legend,      // the legend's box, swatches and explanations
+    LegendEntry, // a symbol or group with its count: "CL 12"
+    Note,
+    Counts,     // how many samples are drawn and how many counted
+    Table,      // the table of samples not labelled: its title, headings and cells
+    TableEntry, // the first cell of a row of that table
+};
+
 // Colours are 0xRRGGBB; kNoPaint leaves a polygon's inside or edge undrawn.
 inline constexpr std::uint32_t kNoPaint = 0xFF000000;
 
@@ -27,6 +43,7 @@ struct ScenePolygon {
     std::uint32_t stroke = kNoPaint;
     Dash dash = Dash::None;
     double fillOpacity = 1; // 0 to 1
+    ScenePart part = ScenePart::Plain;
 };
 
 struct SceneLine {
@@ -34,6 +51,7 @@ struct SceneLine {
     std::uint32_t colour = 0;
     double width = 1;
     Dash dash = Dash::None;
+    ScenePart part = ScenePart::Plain;
 };
 
 struct SceneCircle {
@@ -56,11 +74,22 @@ struct SceneText {
     std::uint32_t colour = 0;
     bool rightToLeft = false;
     double rotation = 0; // degrees about `at`, clockwise
+    ScenePart part = ScenePart::Plain;
 };
+
+// The box the text is estimated to take, turned with it.
+CanvasBox textBox(const SceneText& text);
 
 using SceneItem = std::variant<ScenePolygon, SceneLine, SceneCircle, SceneText>;
 
-// The chart on a kChartWidth × kChartHeight canvas (y down), in the order it is drawn.
-std::vector<SceneItem> chartScene(const Chart& chart, Language language);
+// A chart on its canvas (y down): the chart on kChartWidth × kChartHeight, and under it what did
+// not find room on it.
+struct Scene {
+    double width = kChartWidth;
+    double height = kChartHeight;
+    std::vector<SceneItem> items; // in the order they are drawn
+};
+
+Scene chartScene(const Chart& chart, Language language);
 
 } // namespace classifier

@@ -116,12 +116,13 @@ std::string element(const SceneText& text) {
 } // namespace
 
 std::string chartSvg(const Chart& chart, Language language) {
+    const Scene scene = chartScene(chart, language);
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-                      number(kChartWidth) + "\" height=\"" + number(kChartHeight) +
-                      "\" viewBox=\"0 0 " + number(kChartWidth) + " " + number(kChartHeight) +
+                      number(scene.width) + "\" height=\"" + number(scene.height) +
+                      "\" viewBox=\"0 0 " + number(scene.width) + " " + number(scene.height) +
                       "\" font-family=\"" + fontFamilies() + "\">\n";
-    for (const SceneItem& item : chartScene(chart, language)) {
+    for (const SceneItem& item : scene.items) {
         svg += std::visit([](const auto& part) { return element(part); }, item);
     }
     return svg + "</svg>\n";

@@ -56,6 +56,7 @@ ChartSample unifiedChartSample(const UnifiedResult& result) {
     ChartSample point{{result.sample.liquidLimit, result.sample.plasticityIndex},
                       result.symbol.compactText(),
                       std::nullopt};
+    point.symbol = point.label;
     // The step that chose how the letters are found tells which rules LL and PI met.
     for (const UnifiedStep& step : result.path) {
         switch (step.verdict) {
