@@ -6,6 +6,7 @@
 #include "qt_text.h"
 #include "ui_texts.h"
 
+#include "core/chart/density.h"
 #include "core/chart/svg.h"
 
 #include <QApplication>
@@ -40,13 +41,21 @@ ChartLayer focusOf(const std::vector<ChartSample>& samples, ChartLayer otherwise
     return most == counts.end() ? otherwise : most->first;
 }
 
-Chart chartFor(Method method, std::vector<ChartSample> samples) {
+// Of a sheet of any size, the first samples drawn one by one and the rest counted on the grid,
+// as soil-classify draws them.
+Chart chartFor(Method method, const std::vector<ChartSample>& all) {
+    ChartSampleSet set;
+    for (const ChartSample& sample : all) {
+        set.add(sample);
+    }
+    std::vector<ChartSample>& samples = set.drawn();
+    const SampleCounts* rest = set.rest().count() > 0 ? &set.rest() : nullptr;
     if (method == Method::Unified) {
         const ChartLayer focus = focusOf(samples, ChartLayer::FineSoil);
-        return unifiedChart(std::move(samples), focus);
+        return unifiedChart(std::move(samples), focus, rest);
     }
     const ChartLayer focus = focusOf(samples, ChartLayer::AashtoFine);
-    return aashtoChart(std::move(samples), focus);
+    return aashtoChart(std::move(samples), focus, rest);
 }
 
 } // namespace
@@ -97,7 +106,7 @@ void ChartWindow::showChart(Method method, const std::optional<ChartSample>& sam
 
 void ChartWindow::showSamples(Method method, std::vector<ChartSample> samples) {
     method_ = method;
-    view_->setChart(chartFor(method, std::move(samples)));
+    view_->setChart(chartFor(method, samples));
     setWindowTitle(toQString(say(chart().title, Language::Persian)));
 }
 

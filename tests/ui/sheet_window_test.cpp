@@ -1,5 +1,7 @@
 // The sheet window: a lab sheet pasted from a spreadsheet, classified row by row.
 #include "chart_window.h"
+#include "core/chart/placement.h"
+#include "core/chart/scene.h"
 #include "form_fixture.h"
 #include "result_actions.h"
 #include "sheet_window.h"
@@ -137,6 +139,38 @@ private slots:
         QVERIFY(sheet && sheet->isVisible());
         QCOMPARE(sheet->model().document().outcome(0).results.front(), std::string("SC"));
         QVERIFY(sheet->windowTitle().endsWith("lab.csv"));
+    }
+
+    // The chart of the forty: every classified sample labelled on it or listed under it, no two
+    // labels over each other.
+    void theSheetsChartLabelsEverySample() {
+        SheetWindow* sheet = form->resultActions().showSheet(classifier::Method::Unified);
+        QApplication::clipboard()->setText(fortySamples());
+        sheet->pasteCells();
+        sheet->showChart();
+        const classifier::Chart& chart = sheet->chartWindow()->chart();
+        QCOMPARE(chart.samples.size(), 39u); // the refused one has no place
+        const classifier::Scene scene =
+            classifier::chartScene(chart, classifier::Language::Persian);
+        std::vector<classifier::CanvasBox> labels;
+        QStringList named;
+        for (const classifier::SceneItem& item : scene.items) {
+            const auto* text = std::get_if<classifier::SceneText>(&item);
+            if (text && (text->part == classifier::ScenePart::SampleLabel ||
+                         text->part == classifier::ScenePart::TableEntry)) {
+                named << QString::fromStdString(text->text);
+            }
+            if (text && text->part == classifier::ScenePart::SampleLabel) {
+                labels.push_back(classifier::textBox(*text));
+            }
+        }
+        QCOMPARE(named.size(), 39);
+        QVERIFY(labels.size() >= 20);
+        for (std::size_t a = 0; a < labels.size(); ++a) {
+            for (std::size_t b = a + 1; b < labels.size(); ++b) {
+                QVERIFY(!labels[a].intersects(labels[b]));
+            }
+        }
     }
 
     void editingACellClassifiesItsRowAgain() {
