@@ -7,28 +7,12 @@
 namespace classifier::cli {
 namespace {
 
-constexpr std::array<std::string_view, 8> kColumns = {"p200", "p4", "p40", "p10",
-                                                      "ll",   "pi", "cc",  "cu"};
+// Indexed by Quantity, for the quantities a sample's fields hold.
+constexpr std::array<std::string_view, kFieldCount> kColumns = {
+    "p200", "p4",  "p40", "p10",           "ll",     "pi", "cc", "cu", "pl",
+    "d10",  "d30", "d60", "ll_oven_dried", "organic"};
 
 const NumberFormat kDecimalPoint{".", ","};
-
-Word wordOf(Problem problem) {
-    switch (problem) {
-    case Problem::Missing:
-        return Word::NoSuchColumn;
-    case Problem::Empty:
-        return Word::Empty;
-    case Problem::Outside0To100:
-        return Word::Outside0To100;
-    case Problem::Below0:
-        return Word::Below0;
-    case Problem::GroupIndexOverflow:
-        return Word::GroupIndexOverflow;
-    case Problem::NotANumber:
-        break;
-    }
-    return Word::NotANumber;
-}
 
 } // namespace
 
@@ -59,8 +43,8 @@ void RowErrors::add(const FieldError& error) {
     }
     StepWriter writer(language_, kDecimalPoint);
     writer.symbols(columns);
-    if (error.neededForGrading) {
-        writer.verdict(Word::NeededForGrading).words(Word::Comma).words(wordOf(error.problem));
+    if (const std::optional<Word> need = wordOf(error.need)) {
+        writer.verdict(*need).words(Word::Comma).words(wordOf(error.problem));
     } else {
         writer.verdict(wordOf(error.problem));
     }

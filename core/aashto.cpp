@@ -1,5 +1,8 @@
 #include "aashto.h"
 
+#include "aashto_parts.h"
+#include "number_text.h"
+
 #include <algorithm>
 #include <cmath>
 #include <span>
@@ -31,16 +34,19 @@ double valueOf(Quantity quantity, const AashtoSample& s) {
     }
 }
 
-void test(AashtoRowTest& result, const AashtoGroup& group, const AashtoSample& s) {
+} // namespace
+
+void testRow(AashtoRowTest& result, const AashtoGroup& group, const AashtoSample& s, Rules rules) {
     result.group = &group;
     for (const Condition& c : group.conditions) {
         const double bound = c.boundKind == Bound::PlasticityIndex ? s.plasticityIndex : c.bound;
+        const double value = valueOf(c.quantity, s);
         result.comparisons.push_back(
-            compare(c.quantity, valueOf(c.quantity, s), c.relation, bound, c.boundKind));
+            rules == Rules::Standard
+                ? compareAsTyped(c.quantity, value, c.relation, bound, c.boundKind)
+                : compare(c.quantity, value, c.relation, bound, c.boundKind));
     }
 }
-
-} // namespace
 
 bool AashtoRowTest::passed() const {
     return firstFailure() == nullptr;
@@ -57,7 +63,14 @@ std::size_t AashtoRowTest::failures() const {
                                                   [](const Comparison& c) { return !c.holds; }));
 }
 
+bool AashtoResult::negativeIndex() const {
+    return rules == Rules::Standard ? standardIndex < 0 : negativeIndexTest(groupIndex).holds;
+}
+
 double AashtoResult::shownIndex() const {
+    if (rules == Rules::Standard) {
+        return wholeGroupIndex(standardIndex);
+    }
     const bool rowWritesZero = std::any_of(rows.begin(), rows.end(), [](const AashtoRowTest& r) {
         return r.group->writesZeroIndex && r.passed();
     });
@@ -65,12 +78,27 @@ double AashtoResult::shownIndex() const {
 }
 
 bool AashtoResult::zeroIndexNote() const {
+    if (rules == Rules::Standard) {
+        return group() && group()->zeroIndexGroup;
+    }
     return std::any_of(rows.begin(), rows.end(), [](const AashtoRowTest& r) {
         return r.group->zeroIndexGroup && r.passed();
     });
 }
 
+bool AashtoResult::nonPlasticNote() const {
+    return rules == Rules::Standard && sample.nonPlastic && !zeroIndexNote();
+}
+
 const AashtoGroup* AashtoResult::group() const {
+    if (rules == Rules::Standard) {
+        for (const AashtoRowTest& row : rows) {
+            if (row.passed()) {
+                return row.group;
+            }
+        }
+        return nullptr;
+    }
     const AashtoGroup* last = nullptr;
     for (const AashtoRowTest& row : rows) {
         last = row.passed() ? row.group : last;
@@ -105,11 +133,24 @@ Comparison negativeIndexTest(double groupIndex) {
     return compare(Quantity::GroupIndex, groupIndex, Relation::Less, 0);
 }
 
+double partialGroupIndex(const AashtoSample& s) {
+    return 0.01 * (s.fines - 15) * (s.plasticityIndex - 10);
+}
+
+double wholeGroupIndex(double index) {
+    index = std::round(index * 1e9) / 1e9; // a typed half stays a half
+    return index <= 0 ? 0.0 : std::floor(index + 0.5);
+}
+
 double groupIndex(const AashtoSample& s) {
     const double a = s.fines - 35;
     const double b = ((s.liquidLimit - 40) * 0.005 + 0.2) * a;
     const double c = (s.fines - 15) * 0.01;
     return (s.plasticityIndex - 10) * c + b;
+}
+
+std::optional<AashtoResult> classifyAashto(const AashtoSample& sample, Rules rules) {
+    return rules == Rules::Standard ? classifyAashtoByStandard(sample) : classifyAashto(sample);
 }
 
 std::optional<AashtoResult> classifyAashto(const AashtoSample& sample) {
@@ -124,7 +165,7 @@ std::optional<AashtoResult> classifyAashto(const AashtoSample& sample) {
     std::optional<AashtoResult> result = AashtoResult{sample, coarseTest(sample).holds, index, {}};
     const std::span<const AashtoGroup> rows = result->coarse ? coarseGroups() : fineGroups();
     for (const AashtoGroup& row : rows) {
-        test(result->rows.emplace_back(), row, sample);
+        testRow(result->rows.emplace_back(), row, sample, Rules::Window);
     }
     return result;
 }
@@ -142,10 +183,22 @@ std::string_view ratingText(SubgradeRating rating, Language language) {
                language);
 }
 
+std::string designation(const AashtoResult& result, const NumberFormat& format) {
+    const AashtoGroup* group = result.group();
+    if (!group) {
+        return {};
+    }
+    return std::string(group->compactLabel) + " (" + formatNumber(result.shownIndex(), format) +
+           ")";
+}
+
 std::vector<std::string_view> noteTexts(const AashtoResult& result, Language language) {
     std::vector<std::string_view> notes;
     if (result.zeroIndexNote()) {
         notes.push_back(say(Word::ZeroIndexNote, language));
+    }
+    if (result.nonPlasticNote()) {
+        notes.push_back(say(Word::NonPlasticIndexNote, language));
     }
     if (result.negativeIndex()) {
         notes.push_back(say(Word::NegativeIndexNote, language));

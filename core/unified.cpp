@@ -7,12 +7,6 @@ namespace {
 
 using V = UnifiedVerdict;
 
-// Records a decision in the path and gives the letter it decided.
-char decide(UnifiedResult& result, V verdict, InlineVector<Comparison, 2> comparisons) {
-    result.path.push_back({verdict, comparisons});
-    return letterOf(verdict);
-}
-
 // On or above the A-line of the plasticity chart; below LL 20 every PI is above it.
 Comparison aLine(const UnifiedSample& s) {
     return compare(Quantity::PlasticityIndex, s.plasticityIndex, Relation::GreaterOrEqual,
@@ -71,18 +65,32 @@ void coarseGrained(UnifiedResult& result, const UnifiedSample& s) {
 } // namespace
 
 std::string UnifiedSymbol::text() const {
-    std::string symbol{type, ' ', second};
     if (gradation) {
-        symbol += std::string{' ', '-', ' ', type, ' ', *gradation};
+        const std::string fines{type, ' ', second};
+        const std::string graded{type, ' ', *gradation};
+        return gradingFirst ? graded + " - " + fines : fines + " - " + graded;
     }
-    return symbol;
+    if (siltyClay) {
+        return type == 'C' ? "C L - M L"
+                           : std::string{type, ' ', 'C', ' ', '-', ' ', type, ' ', 'M'};
+    }
+    return std::string{type, ' ', second};
 }
 
 std::string UnifiedSymbol::compactText() const {
     if (gradation) {
         return std::string{type, *gradation, '-', type, second};
     }
+    if (siltyClay) {
+        return type == 'C' ? "CL-ML" : std::string{type, 'C', '-', type, 'M'};
+    }
     return std::string{type, second};
+}
+
+char decide(UnifiedResult& result, UnifiedVerdict verdict,
+            InlineVector<Comparison, 2> comparisons) {
+    result.path.push_back({verdict, comparisons});
+    return letterOf(verdict);
 }
 
 char letterOf(UnifiedVerdict verdict) {
@@ -103,6 +111,11 @@ char letterOf(UnifiedVerdict verdict) {
         return 'W';
     case V::PoorlyGraded:
         return 'P';
+    case V::NonPlasticSilt:
+        return 'M';
+    case V::Organic:
+    case V::OrganicByLab:
+        return 'O';
     default:
         return 0;
     }
@@ -110,6 +123,10 @@ char letterOf(UnifiedVerdict verdict) {
 
 bool needsGradingTest(const UnifiedSample& sample) {
     return sample.fines <= 12;
+}
+
+std::optional<UnifiedResult> classifyUnified(const UnifiedSample& sample, Rules rules) {
+    return rules == Rules::Standard ? classifyUnifiedByStandard(sample) : classifyUnified(sample);
 }
 
 std::optional<UnifiedResult> classifyUnified(const UnifiedSample& sample) {

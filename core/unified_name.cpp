@@ -1,11 +1,14 @@
 #include "unified_name.h"
 
+#include "inline_vector.h"
 #include "unified.h"
 #include "words.h"
 
 #include <cctype>
 #include <cmath>
 #include <optional>
+#include <span>
+#include <vector>
 
 namespace classifier {
 namespace {
@@ -36,6 +39,22 @@ public:
         }
         text_ += word;
     }
+    // "with A", "with A and B", "with A, B and C"
+    void addWith(std::span<const Word> parts) {
+        if (parts.empty()) {
+            return;
+        }
+        add(Word::With);
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            if (i + 1 == parts.size() && i > 0) {
+                add(Word::NameAnd);
+            } else if (i > 0) {
+                std::string_view comma = say(Word::Comma, language_);
+                text_ += comma.substr(0, comma.find_last_not_of(' ') + 1);
+            }
+            add(parts[i]);
+        }
+    }
     std::string take() {
         if (language_ == Language::English && !text_.empty()) {
             text_[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text_[0])));
@@ -49,12 +68,24 @@ private:
     std::string text_;
 };
 
+Word fineNoun(const UnifiedSymbol& s) {
+    const bool high = s.second == 'H';
+    if (s.type == 'O') {
+        return s.organicFines == 'C' ? Word::OrganicClay : Word::OrganicSilt;
+    }
+    if (s.siltyClay) {
+        return Word::SiltyClayName;
+    }
+    if (s.type == 'C') {
+        return high ? Word::FatClay : Word::LeanClay;
+    }
+    return high ? Word::ElasticSilt : Word::LeanSilt;
+}
+
 // English: "sandy lean clay"; Persian: the noun, its adjective, then the plasticity.
 void fineBase(Name& name, const UnifiedSymbol& s, std::optional<Word> adjective) {
-    const bool clay = s.type == 'C';
     const bool high = s.second == 'H';
-    const Word noun = clay ? (high ? Word::FatClay : Word::LeanClay)
-                           : (high ? Word::ElasticSilt : Word::LeanSilt);
+    const Word noun = fineNoun(s);
     if (name.persian()) {
         name.add(noun);
     }
@@ -106,7 +137,9 @@ std::string coarseName(const UnifiedSymbol& s, const SoilFractions& f, Language 
     const bool gravel = s.type == kGravelLetter;
     const Word noun = gravel ? Word::Gravel : Word::Sand;
     // The dual form is named by its grading; its fines letter becomes "with silt/clay".
-    const Word adjective = adjectiveOf(s.gradation ? *s.gradation : s.second);
+    const Word adjective = s.gradation   ? adjectiveOf(*s.gradation)
+                           : s.siltyClay ? Word::SiltyClayey
+                                         : adjectiveOf(s.second);
     if (!name.persian()) {
         name.add(adjective);
     }
@@ -114,16 +147,19 @@ std::string coarseName(const UnifiedSymbol& s, const SoilFractions& f, Language 
     if (name.persian()) {
         name.add(adjective);
     }
-    bool with = false;
+    InlineVector<Word, 3> with;
     if (s.gradation) {
-        name.add(Word::With);
-        name.add(s.second == 'C' ? Word::Clay : Word::Silt);
-        with = true;
+        with.push_back(s.siltyClay       ? Word::SiltyClayName
+                       : s.second == 'C' ? Word::Clay
+                                         : Word::Silt);
     }
     if ((gravel ? f.sand : f.gravel) >= kNamedFraction) {
-        name.add(with ? Word::NameAnd : Word::With);
-        name.add(gravel ? Word::Sand : Word::Gravel);
+        with.push_back(gravel ? Word::Sand : Word::Gravel);
     }
+    if (s.organicFines) {
+        with.push_back(Word::OrganicFines);
+    }
+    name.addWith({with.begin(), with.end()});
     return name.take();
 }
 
@@ -136,7 +172,7 @@ SoilFractions fractionsOf(const UnifiedSample& sample) {
 
 std::string groupName(const UnifiedSymbol& symbol, const SoilFractions& fractions,
                       Language language) {
-    const bool fine = symbol.type == 'C' || symbol.type == 'M';
+    const bool fine = symbol.type == 'C' || symbol.type == 'M' || symbol.type == 'O';
     return fine ? fineName(symbol, fractions, language) : coarseName(symbol, fractions, language);
 }
 

@@ -15,17 +15,18 @@ namespace {
 
 constexpr int kIndexDigits = 15;
 
-template <class Panel, class Sample>
-Checked<Sample> read(const Panel& panel, std::span<const FieldRule> fields,
-                     Checked<Sample> (*check)(const FieldTexts&, const NumberFormat&),
-                     const NumberFormat& format) {
-    std::array<std::string, 8> typed;
+// The texts of the panel's boxes by the fields they hold; the fields the panel has no box for
+// are missing.
+template <class Panel>
+FieldTexts typedTexts(const Panel& panel, std::array<std::string, kFieldCount>& typed) {
     FieldTexts texts;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        typed[i] = toStdString(panel.box(fields[i].field)->text());
-        texts.set(fields[i].field, typed[i]);
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        if (const QLineEdit* box = panel.box(static_cast<Quantity>(i))) {
+            typed[i] = toStdString(box->text());
+            texts.set(static_cast<Quantity>(i), typed[i]);
+        }
     }
-    return check(texts, format);
+    return texts;
 }
 
 void writeText(QLineEdit* box, std::string_view text) {
@@ -50,12 +51,14 @@ std::string indexText(const QLineEdit& box, double index, const NumberFormat& fo
     return text;
 }
 
-Checked<UnifiedSample> readSample(const UnifiedPanel& panel, const NumberFormat& format) {
-    return read(panel, unifiedFields(), checkUnified, format);
+FieldReadings readFields(const UnifiedPanel& panel, const NumberFormat& format) {
+    std::array<std::string, kFieldCount> typed;
+    return readUnified(typedTexts(panel, typed), format);
 }
 
-Checked<AashtoSample> readSample(const AashtoPanel& panel, const NumberFormat& format) {
-    return read(panel, aashtoFields(), checkAashto, format);
+FieldReadings readFields(const AashtoPanel& panel, const NumberFormat& format) {
+    std::array<std::string, kFieldCount> typed;
+    return readAashto(typedTexts(panel, typed), format);
 }
 
 std::string_view warningFor(std::span<const FieldError> errors, std::span<const FieldRule> fields) {

@@ -15,8 +15,9 @@
 // of the window's two warnings or the result written into the panel.
 namespace classifier {
 
-Checked<UnifiedSample> readSample(const UnifiedPanel& panel, const NumberFormat& format);
-Checked<AashtoSample> readSample(const AashtoPanel& panel, const NumberFormat& format);
+// The panel's boxes read once, for either rule set to check.
+FieldReadings readFields(const UnifiedPanel& panel, const NumberFormat& format);
+FieldReadings readFields(const AashtoPanel& panel, const NumberFormat& format);
 
 // The range warning when a field that has bounds is at fault (a sieve percentage, and on the
 // Unified panel LL and PI too), whatever else is; the number warning otherwise.

@@ -128,7 +128,8 @@ void ClassifierForm::calculate(Method method) {
     const NumberFormat format = numberFormat();
     if (method == Method::Unified) {
         const UnifiedPanel& panel = panels().unified;
-        const Checked<UnifiedSample> sample = readSample(panel, format);
+        const Checked<UnifiedSample> sample =
+            checkUnified(readFields(panel, format), Rules::Window);
         const std::optional<UnifiedResult> result =
             sample.sample() ? classifyUnified(*sample.sample()) : std::nullopt;
         if (!result) {
@@ -138,7 +139,7 @@ void ClassifierForm::calculate(Method method) {
         return results_->record(*result);
     }
     const AashtoPanel& panel = panels().aashto;
-    const Checked<AashtoSample> sample = readSample(panel, format);
+    const Checked<AashtoSample> sample = checkAashto(readFields(panel, format), Rules::Window);
     const std::optional<AashtoResult> result =
         sample.sample() ? classifyAashto(*sample.sample()) : std::nullopt;
     if (!result) {

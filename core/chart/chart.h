@@ -3,6 +3,7 @@
 #include "core/aashto.h"
 #include "core/chart/geometry.h"
 #include "core/language.h"
+#include "core/rules.h"
 #include "core/unified.h"
 #include "core/words.h"
 
@@ -16,12 +17,13 @@
 namespace classifier {
 
 // The rules that decide a letter or a group from LL and PI, one set for each kind of sample.
+// The window's rules and the standard's draw each layer their own way.
 enum class ChartLayer {
-    FineSoil,    // Unified, F200 > 50: CL, CH, ML, MH
-    CoarseFines, // Unified, 12 < F200 ≤ 50: C above the A-line and PI > 7, else M
-    DualFines,   // Unified, 5 < F200 ≤ 12: C above the A-line, else M
-    AashtoFine,  // AASHTO, F200 ≥ 36: A-4 to A-7-6
-    AashtoA2,    // AASHTO, 25 < F200 ≤ 35: A-2-4 to A-2-7
+    FineSoil,    // Unified, fine-grained: CL, CH, ML, MH; by the standard also CL-ML, OL, OH
+    CoarseFines, // Unified, above 12 % fines: C or M; by the standard also C-M (SC-SM, GC-GM)
+    DualFines,   // Unified, the dual symbols' fines: C or M
+    AashtoFine,  // AASHTO, silt-clay: A-4 to A-7-6
+    AashtoA2,    // AASHTO, granular: A-2-4 to A-2-7
 };
 
 enum class ZoneStyle { Filled, Outlined, Hidden };
@@ -46,6 +48,8 @@ struct ChartSample {
     ChartPoint at;
     std::string label;
     std::optional<ChartLayer> layer;
+    // Why a sample with no layer is not drawn, where it is not the chart's usual reason.
+    std::optional<Word> notDrawn = std::nullopt;
 };
 
 struct Chart {
@@ -64,10 +68,12 @@ ChartSample unifiedChartSample(const UnifiedResult& result);
 ChartSample aashtoChartSample(const AashtoResult& result);
 
 // The plasticity chart with its zones filled for the given layer (FineSoil, CoarseFines or
-// DualFines), its axes wide enough for every sample.
-Chart unifiedChart(std::vector<ChartSample> samples, ChartLayer focus = ChartLayer::FineSoil);
+// DualFines), its axes wide enough for every sample, its zones those of the given rules.
+Chart unifiedChart(std::vector<ChartSample> samples, ChartLayer focus = ChartLayer::FineSoil,
+                   Rules rules = Rules::Window);
 // The LL–PI chart of the AASHTO rows: the zones of the focus layer filled, the other outlined.
-Chart aashtoChart(std::vector<ChartSample> samples, ChartLayer focus = ChartLayer::AashtoFine);
+Chart aashtoChart(std::vector<ChartSample> samples, ChartLayer focus = ChartLayer::AashtoFine,
+                  Rules rules = Rules::Window);
 
 // Where a zone's label goes: the centre of its largest piece.
 ChartPoint zoneLabelPoint(const Zone& zone);
