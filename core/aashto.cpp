@@ -15,41 +15,41 @@ constexpr double kZeroIndexTolerance = 1e-9;
 
 using Q = Quantity;
 
-double valueOf(Quantity quantity, const AashtoSample& s) {
-    switch (quantity) {
-    case Q::Fines:
-        return s.fines;
-    case Q::PassingNo40:
-        return s.passingNo40;
-    case Q::PassingNo10:
-        return s.passingNo10;
-    case Q::LiquidLimit:
-        return s.liquidLimit;
-    case Q::PlasticityIndex:
-        return s.plasticityIndex;
-    case Q::LiquidLimitLess30:
-        return s.liquidLimit - 30;
-    default:
-        return 0;
-    }
-}
-
 } // namespace
 
-void testRow(AashtoRowTest& result, const AashtoGroup& group, const AashtoSample& s, Rules rules) {
-    result.group = &group;
-    for (const Condition& c : group.conditions) {
-        const double bound = c.boundKind == Bound::PlasticityIndex ? s.plasticityIndex : c.bound;
-        const double value = valueOf(c.quantity, s);
-        result.comparisons.push_back(
-            rules == Rules::Standard
-                ? compareAsTyped(c.quantity, value, c.relation, bound, c.boundKind)
-                : compare(c.quantity, value, c.relation, bound, c.boundKind));
-    }
+RowValues::RowValues(const AashtoSample& s) {
+    const auto set = [this](Quantity q, double value) {
+        values_[static_cast<std::size_t>(q)] = value;
+    };
+    set(Q::Fines, s.fines);
+    set(Q::PassingNo40, s.passingNo40);
+    set(Q::PassingNo10, s.passingNo10);
+    set(Q::LiquidLimit, s.liquidLimit);
+    set(Q::PlasticityIndex, s.plasticityIndex);
+    set(Q::LiquidLimitLess30, s.liquidLimit - 30);
 }
 
-bool AashtoRowTest::passed() const {
-    return firstFailure() == nullptr;
+void testRow(AashtoRowTest& result, const AashtoGroup& group, const RowValues& values, Rules rules,
+             Detail detail) {
+    result.group = &group;
+    for (const Condition& c : group.conditions) {
+        const double bound =
+            c.boundKind == Bound::PlasticityIndex ? values[Q::PlasticityIndex] : c.bound;
+        const double value = values[c.quantity];
+        const Comparison comparison =
+            rules == Rules::Standard
+                ? compareAsTyped(c.quantity, value, c.relation, bound, c.boundKind)
+                : compare(c.quantity, value, c.relation, bound, c.boundKind);
+        result.holds = result.holds && comparison.holds;
+        if (detail == Detail::Path) {
+            result.comparisons.push_back(comparison);
+        }
+        // The window's path counts every failed condition, to name the rows that came closest;
+        // otherwise a row ends at its first.
+        if (!result.holds && (rules == Rules::Standard || detail == Detail::Answer)) {
+            return;
+        }
+    }
 }
 
 const Comparison* AashtoRowTest::firstFailure() const {
@@ -149,11 +149,16 @@ double groupIndex(const AashtoSample& s) {
     return (s.plasticityIndex - 10) * c + b;
 }
 
-std::optional<AashtoResult> classifyAashto(const AashtoSample& sample, Rules rules) {
-    return rules == Rules::Standard ? classifyAashtoByStandard(sample) : classifyAashto(sample);
+std::optional<AashtoResult> classifyAashto(const AashtoSample& sample, Rules rules, Detail detail) {
+    return rules == Rules::Standard ? classifyAashtoByStandard(sample, detail)
+                                    : classifyAashtoByWindow(sample, detail);
 }
 
 std::optional<AashtoResult> classifyAashto(const AashtoSample& sample) {
+    return classifyAashtoByWindow(sample, Detail::Path);
+}
+
+std::optional<AashtoResult> classifyAashtoByWindow(const AashtoSample& sample, Detail detail) {
     double index = groupIndex(sample);
     if (!std::isfinite(index)) {
         return std::nullopt;
@@ -163,9 +168,11 @@ std::optional<AashtoResult> classifyAashto(const AashtoSample& sample) {
     }
     // Built where it is returned: the row tests are most of a result.
     std::optional<AashtoResult> result = AashtoResult{sample, coarseTest(sample).holds, index, {}};
+    result->detail = detail;
     const std::span<const AashtoGroup> rows = result->coarse ? coarseGroups() : fineGroups();
+    const RowValues values(sample);
     for (const AashtoGroup& row : rows) {
-        testRow(result->rows.emplace_back(), row, sample, Rules::Window);
+        testRow(result->rows.emplace_back(), row, values, Rules::Window, detail);
     }
     return result;
 }

@@ -62,12 +62,14 @@ struct AashtoGroup {
     bool partialIndex = false; // the standard's A-2-6 and A-2-7: 0.01 (F200 − 15)(PI − 10)
 };
 
-// A group row tested on a sample: every condition as it came out.
+// A group row tested on a sample: its conditions as they came out (by the standard's rules, up
+// to the first that failed).
 struct AashtoRowTest {
     const AashtoGroup* group = nullptr;
     InlineVector<Comparison, 5> comparisons;
+    bool holds = true; // every comparison holds
 
-    bool passed() const;
+    bool passed() const { return holds; }
     // The first condition that failed, or null when the row passed.
     const Comparison* firstFailure() const;
     std::size_t failures() const;
@@ -82,6 +84,7 @@ struct AashtoResult {
     // left up to the first that fits.
     InlineVector<AashtoRowTest, 7> rows;
     Rules rules = Rules::Window;
+    Detail detail = Detail::Path; // with Answer, the rows keep whether they passed, not how
     // The standard's index before it is rounded: the full or the partial formula, or 0 for the
     // groups whose index is 0 and for a non-plastic soil.
     double standardIndex = 0;
@@ -115,8 +118,11 @@ double wholeGroupIndex(double index);
 // The classification of a sample that passed the input check, by the window's rules or the
 // standard's. Nothing when the group index leaves the range of a double.
 std::optional<AashtoResult> classifyAashto(const AashtoSample& sample);
-std::optional<AashtoResult> classifyAashto(const AashtoSample& sample, Rules rules);
-std::optional<AashtoResult> classifyAashtoByStandard(const AashtoSample& sample);
+std::optional<AashtoResult> classifyAashto(const AashtoSample& sample, Rules rules,
+                                           Detail detail = Detail::Path);
+std::optional<AashtoResult> classifyAashtoByWindow(const AashtoSample& sample, Detail detail);
+std::optional<AashtoResult> classifyAashtoByStandard(const AashtoSample& sample,
+                                                     Detail detail = Detail::Path);
 
 // The group with its index, as a report writes it: "A-2-6 (1)", by the window's rules "A-5
 // (0.045)"; empty when no row takes the sample.

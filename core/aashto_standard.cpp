@@ -144,7 +144,7 @@ std::span<const AashtoGroup> standardFineGroups() {
     return kSiltClay;
 }
 
-std::optional<AashtoResult> classifyAashtoByStandard(const AashtoSample& sample) {
+std::optional<AashtoResult> classifyAashtoByStandard(const AashtoSample& sample, Detail detail) {
     const double full = fullIndex(sample);
     if (!std::isfinite(full) || !std::isfinite(groupIndex(sample))) {
         return std::nullopt;
@@ -152,10 +152,12 @@ std::optional<AashtoResult> classifyAashtoByStandard(const AashtoSample& sample)
     std::optional<AashtoResult> result =
         AashtoResult{sample, coarseTest(sample).holds, std::round(full * 1e9) / 1e9, {}};
     result->rules = Rules::Standard;
+    result->detail = detail;
+    const RowValues values(sample);
     for (const AashtoGroup& row :
          result->coarse ? kGranular : std::span<const AashtoGroup>(kSiltClay)) {
         AashtoRowTest& test = result->rows.emplace_back();
-        testRow(test, row, sample, Rules::Standard);
+        testRow(test, row, values, Rules::Standard, detail);
         if (test.passed()) {
             break;
         }

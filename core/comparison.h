@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,7 +13,7 @@ namespace classifier {
 
 // The quantities the two methods read and compare: the fields of a sample first, then those
 // worked out from them.
-enum class Quantity {
+enum class Quantity : std::uint8_t {
     Fines,           // F200, percent passing the No. 200 sieve
     PassingNo4,      // P4
     PassingNo40,     // P40
@@ -40,10 +41,10 @@ inline constexpr std::size_t kFieldCount = static_cast<std::size_t>(Quantity::Li
 std::string_view symbolOf(Quantity quantity);
 
 // Within: lower ≤ value < upper; Between: lower ≤ value ≤ upper.
-enum class Relation { Less, LessOrEqual, Greater, GreaterOrEqual, Within, Between };
+enum class Relation : std::uint8_t { Less, LessOrEqual, Greater, GreaterOrEqual, Within, Between };
 
 // What the quantity is compared with.
-enum class Bound {
+enum class Bound : std::uint8_t {
     Number,
     ALine,           // 0.73 × (LL − 20), worked out at the sample's LL
     PlasticityIndex, // the sample's PI
@@ -52,12 +53,13 @@ enum class Bound {
 
 // One comparison as it was decided: the two sides, the relation asked for, and the outcome.
 struct Comparison {
-    Quantity quantity = Quantity::Fines;
+    // The numbers first, so that a comparison takes 32 bytes: the methods make and copy dozens.
     double value = 0;
-    Relation relation = Relation::Less;
     double bound = 0;
-    Bound boundKind = Bound::Number;
     double upper = 0; // Within and Between only
+    Quantity quantity = Quantity::Fines;
+    Relation relation = Relation::Less;
+    Bound boundKind = Bound::Number;
     bool holds = false;
 };
 
@@ -83,16 +85,16 @@ inline bool holds(double value, Relation relation, double bound, double upper) {
 
 inline Comparison compare(Quantity quantity, double value, Relation relation, double bound,
                           Bound boundKind = Bound::Number) {
-    return {quantity, value, relation, bound, boundKind, 0, holds(value, relation, bound, 0)};
+    return {value, bound, 0, quantity, relation, boundKind, holds(value, relation, bound, 0)};
 }
 
 inline Comparison within(Quantity quantity, double value, double lower, double upper) {
-    return {quantity,
-            value,
-            Relation::Within,
+    return {value,
             lower,
-            Bound::Number,
             upper,
+            quantity,
+            Relation::Within,
+            Bound::Number,
             holds(value, Relation::Within, lower, upper)};
 }
 
@@ -113,12 +115,12 @@ inline Comparison compareAsTyped(Quantity quantity, double value, Relation relat
 
 inline Comparison between(Quantity quantity, double value, double lower, double upper) {
     value = asTyped(asTyped(value, lower), upper);
-    return {quantity,
-            value,
-            Relation::Between,
+    return {value,
             lower,
-            Bound::Number,
             upper,
+            quantity,
+            Relation::Between,
+            Bound::Number,
             holds(value, Relation::Between, lower, upper)};
 }
 

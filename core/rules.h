@@ -10,6 +10,11 @@ namespace classifier {
 // sample can be classified by both, so that any face can say where they differ.
 enum class Rules : std::uint8_t { Window, Standard };
 
+// How much of a result to make: with the decision path that explains it and places it on a
+// chart, or its answer alone (group, symbol, name, index), which is all a face needs of the other
+// rule set's result to say whether and how it differs.
+enum class Detail : std::uint8_t { Path, Answer };
+
 inline constexpr std::array<Rules, 2> kRules = {Rules::Window, Rules::Standard};
 
 constexpr Rules otherRules(Rules rules) {

@@ -88,8 +88,13 @@ std::string UnifiedSymbol::compactText() const {
 }
 
 char decide(UnifiedResult& result, UnifiedVerdict verdict,
-            InlineVector<Comparison, 2> comparisons) {
-    result.path.push_back({verdict, comparisons});
+            const InlineVector<Comparison, 2>& comparisons) {
+    if (result.detail == Detail::Answer) {
+        return letterOf(verdict);
+    }
+    UnifiedStep& step = result.path.emplace_back();
+    step.verdict = verdict;
+    step.comparisons = comparisons;
     return letterOf(verdict);
 }
 
@@ -125,16 +130,25 @@ bool needsGradingTest(const UnifiedSample& sample) {
     return sample.fines <= 12;
 }
 
-std::optional<UnifiedResult> classifyUnified(const UnifiedSample& sample, Rules rules) {
-    return rules == Rules::Standard ? classifyUnifiedByStandard(sample) : classifyUnified(sample);
+std::optional<UnifiedResult> classifyUnified(const UnifiedSample& sample, Rules rules,
+                                             Detail detail) {
+    return rules == Rules::Standard ? classifyUnifiedByStandard(sample, detail)
+                                    : classifyUnifiedByWindow(sample, detail);
 }
 
 std::optional<UnifiedResult> classifyUnified(const UnifiedSample& sample) {
+    return classifyUnifiedByWindow(sample, Detail::Path);
+}
+
+std::optional<UnifiedResult> classifyUnifiedByWindow(const UnifiedSample& sample, Detail detail) {
     const Comparison fine = compare(Quantity::Fines, sample.fines, Relation::Greater, 50);
     if (!fine.holds && needsGradingTest(sample) && (!sample.cc || !sample.cu)) {
         return std::nullopt;
     }
-    UnifiedResult result;
+    // Built where it is returned: the path is most of a result.
+    std::optional<UnifiedResult> built(std::in_place);
+    UnifiedResult& result = *built;
+    result.detail = detail;
     result.sample = sample;
     result.fractions = fractionsOf(sample);
     decide(result, fine.holds ? V::FineGrained : V::CoarseGrained, {fine});
@@ -143,7 +157,7 @@ std::optional<UnifiedResult> classifyUnified(const UnifiedSample& sample) {
     } else {
         coarseGrained(result, sample);
     }
-    return result;
+    return built;
 }
 
 } // namespace classifier

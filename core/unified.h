@@ -49,6 +49,7 @@ struct UnifiedStep {
 
 struct UnifiedResult {
     Rules rules = Rules::Window;
+    Detail detail = Detail::Path; // with Answer, the path stays empty
     UnifiedSample sample;
     UnifiedSymbol symbol;
     SoilFractions fractions;
@@ -56,13 +57,15 @@ struct UnifiedResult {
     InlineVector<UnifiedStep, 6> path;
 
     std::string name(Language language) const { return groupName(symbol, fractions, language); }
+    std::uint64_t nameKey() const { return classifier::nameKey(symbol, fractions); }
 };
 
 // The letter a verdict writes, or 0 for a verdict that only chooses the way on.
 char letterOf(UnifiedVerdict verdict);
 
-// Records a decision in the result's path and gives the letter it decided.
-char decide(UnifiedResult& result, UnifiedVerdict verdict, InlineVector<Comparison, 2> comparisons);
+// Records a decision in the result's path, if it keeps one, and gives the letter it decided.
+char decide(UnifiedResult& result, UnifiedVerdict verdict,
+            const InlineVector<Comparison, 2>& comparisons);
 
 // True when the sample's symbol depends on the grading test, and so on Cc and Cu.
 bool needsGradingTest(const UnifiedSample& sample);
@@ -70,8 +73,11 @@ bool needsGradingTest(const UnifiedSample& sample);
 // The result for a sample that the validator passed, by the window's rules or the standard's.
 // Nothing when the grading test is needed and Cc or Cu is missing.
 std::optional<UnifiedResult> classifyUnified(const UnifiedSample& sample);
-std::optional<UnifiedResult> classifyUnified(const UnifiedSample& sample, Rules rules);
-std::optional<UnifiedResult> classifyUnifiedByStandard(const UnifiedSample& sample);
+std::optional<UnifiedResult> classifyUnified(const UnifiedSample& sample, Rules rules,
+                                             Detail detail = Detail::Path);
+std::optional<UnifiedResult> classifyUnifiedByWindow(const UnifiedSample& sample, Detail detail);
+std::optional<UnifiedResult> classifyUnifiedByStandard(const UnifiedSample& sample,
+                                                       Detail detail = Detail::Path);
 
 // The decision path as text, a step a line, ending with the fractions and the group name.
 // Numbers are written in the given format.

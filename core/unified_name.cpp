@@ -6,6 +6,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <vector>
@@ -22,6 +23,32 @@ constexpr double kCoarsePrefix = 30;
 
 double withoutNoise(double percent) {
     return std::round(percent * 1e9) / 1e9;
+}
+
+// What a name says of the fractions: how much coarse soil a fine soil has, whether sand is at
+// least as much as gravel, and whether the smaller coarse part is named. A coarse soil names its
+// other coarse part from 15 %.
+struct NameParts {
+    std::uint8_t coarse = 0; // a fine soil: 0 below 15 %, 1 below 30 %, 2 from 30 %
+    bool sandier = false;
+    bool otherNamed = false;
+};
+
+bool fineSoil(const UnifiedSymbol& symbol) {
+    return symbol.type == 'C' || symbol.type == 'M' || symbol.type == 'O';
+}
+
+NameParts partsOf(const UnifiedSymbol& s, const SoilFractions& f) {
+    NameParts parts;
+    if (!fineSoil(s)) {
+        parts.otherNamed = (s.type == kGravelLetter ? f.sand : f.gravel) >= kNamedFraction;
+        return parts;
+    }
+    const double coarse = withoutNoise(f.coarse());
+    parts.coarse = coarse < kCoarseQualifier ? 0 : coarse < kCoarsePrefix ? 1 : 2;
+    parts.sandier = f.sand >= f.gravel;
+    parts.otherNamed = parts.coarse == 2 && (parts.sandier ? f.gravel : f.sand) >= kNamedFraction;
+    return parts;
 }
 
 // A name built word by word: English puts adjectives before the noun, Persian after it.
@@ -98,20 +125,18 @@ void fineBase(Name& name, const UnifiedSymbol& s, std::optional<Word> adjective)
     name.add(high ? Word::HighPlasticityWords : Word::LowPlasticityWords);
 }
 
-std::string fineName(const UnifiedSymbol& s, const SoilFractions& f, Language language) {
+std::string fineName(const UnifiedSymbol& s, const NameParts& parts, Language language) {
     Name name(language);
-    const double coarse = withoutNoise(f.coarse());
-    const bool sandier = f.sand >= f.gravel;
-    if (coarse < kCoarseQualifier) {
+    const bool sandier = parts.sandier;
+    if (parts.coarse == 0) {
         fineBase(name, s, std::nullopt);
-    } else if (coarse < kCoarsePrefix) {
+    } else if (parts.coarse == 1) {
         fineBase(name, s, std::nullopt);
         name.add(Word::With);
         name.add(sandier ? Word::Sand : Word::Gravel);
     } else {
         fineBase(name, s, sandier ? Word::Sandy : Word::Gravelly);
-        const double other = sandier ? f.gravel : f.sand;
-        if (other >= kNamedFraction) {
+        if (parts.otherNamed) {
             name.add(Word::With);
             name.add(sandier ? Word::Gravel : Word::Sand);
         }
@@ -132,7 +157,7 @@ Word adjectiveOf(char letter) {
     }
 }
 
-std::string coarseName(const UnifiedSymbol& s, const SoilFractions& f, Language language) {
+std::string coarseName(const UnifiedSymbol& s, const NameParts& parts, Language language) {
     Name name(language);
     const bool gravel = s.type == kGravelLetter;
     const Word noun = gravel ? Word::Gravel : Word::Sand;
@@ -153,7 +178,7 @@ std::string coarseName(const UnifiedSymbol& s, const SoilFractions& f, Language 
                        : s.second == 'C' ? Word::Clay
                                          : Word::Silt);
     }
-    if ((gravel ? f.sand : f.gravel) >= kNamedFraction) {
+    if (parts.otherNamed) {
         with.push_back(gravel ? Word::Sand : Word::Gravel);
     }
     if (s.organicFines) {
@@ -172,8 +197,21 @@ SoilFractions fractionsOf(const UnifiedSample& sample) {
 
 std::string groupName(const UnifiedSymbol& symbol, const SoilFractions& fractions,
                       Language language) {
-    const bool fine = symbol.type == 'C' || symbol.type == 'M' || symbol.type == 'O';
-    return fine ? fineName(symbol, fractions, language) : coarseName(symbol, fractions, language);
+    const NameParts parts = partsOf(symbol, fractions);
+    return fineSoil(symbol) ? fineName(symbol, parts, language)
+                            : coarseName(symbol, parts, language);
+}
+
+std::uint64_t nameKey(const UnifiedSymbol& symbol, const SoilFractions& fractions) {
+    const NameParts parts = partsOf(symbol, fractions);
+    const auto bits = [](auto value, int shift) {
+        return static_cast<std::uint64_t>(value) << shift;
+    };
+    return bits(static_cast<unsigned char>(symbol.type), 0) |
+           bits(static_cast<unsigned char>(symbol.second), 8) |
+           bits(static_cast<unsigned char>(symbol.gradation.value_or(0)), 16) |
+           bits(static_cast<unsigned char>(symbol.organicFines), 24) | bits(symbol.siltyClay, 32) |
+           bits(parts.coarse, 33) | bits(parts.sandier, 35) | bits(parts.otherNamed, 36);
 }
 
 } // namespace classifier

@@ -127,14 +127,17 @@ void coarseGrained(UnifiedResult& result, const UnifiedSample& s) {
 
 } // namespace
 
-std::optional<UnifiedResult> classifyUnifiedByStandard(const UnifiedSample& sample) {
+std::optional<UnifiedResult> classifyUnifiedByStandard(const UnifiedSample& sample, Detail detail) {
     const Comparison fine =
         compareAsTyped(Q::Fines, sample.fines, Relation::GreaterOrEqual, kFineGrained);
     if (!fine.holds && sample.fines <= kDualUpTo && (!sample.cc || !sample.cu)) {
         return std::nullopt;
     }
-    UnifiedResult result;
+    // Built where it is returned: the path is most of a result.
+    std::optional<UnifiedResult> built(std::in_place);
+    UnifiedResult& result = *built;
     result.rules = Rules::Standard;
+    result.detail = detail;
     result.sample = sample;
     result.fractions = fractionsOf(sample);
     decide(result, fine.holds ? V::FineGrained : V::CoarseGrained, {fine});
@@ -143,7 +146,7 @@ std::optional<UnifiedResult> classifyUnifiedByStandard(const UnifiedSample& samp
     } else {
         coarseGrained(result, sample);
     }
-    return result;
+    return built;
 }
 
 } // namespace classifier

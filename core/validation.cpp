@@ -104,6 +104,11 @@ FieldReading rawReading(std::optional<std::string_view> text, Quantity field,
     if (!text) {
         return {std::nullopt, Problem::Missing};
     }
+    if (field != Q::Organic) {
+        if (const std::optional<double> value = parseNumber(*text, format)) {
+            return {value, std::nullopt};
+        }
+    }
     if (blank(*text)) {
         return {std::nullopt, Problem::Empty};
     }
@@ -112,9 +117,6 @@ FieldReading rawReading(std::optional<std::string_view> text, Quantity field,
         return organic ? FieldReading{*organic ? 1.0 : 0.0, std::nullopt}
                        : FieldReading{std::nullopt, Problem::NotYesOrNo};
     }
-    if (const std::optional<double> value = parseNumber(*text, format)) {
-        return {value, std::nullopt};
-    }
     if (sameLetters(trimmed(*text), "np")) {
         return {std::nullopt, std::nullopt, true};
     }
@@ -122,7 +124,7 @@ FieldReading rawReading(std::optional<std::string_view> text, Quantity field,
 }
 
 // The reading held against the values the field accepts.
-FieldReading bounded(FieldReading reading, Accepts accepts, bool nonPlastic) {
+FieldReading bounded(const FieldReading& reading, Accepts accepts, bool nonPlastic) {
     if (reading.nonPlastic && !nonPlastic) {
         return {std::nullopt, Problem::NotANumber};
     }
@@ -176,7 +178,10 @@ FieldReadings readAll(const FieldTexts& texts, std::span<const FieldRule> rules,
                       const NumberFormat& format) {
     FieldReadings readings;
     for (const FieldRule& rule : rules) {
-        readings[rule.field] = rawReading(texts.text(rule.field), rule.field, format);
+        const std::optional<std::string_view> text = texts.text(rule.field);
+        if (text) { // a reading starts out missing
+            readings[rule.field] = rawReading(text, rule.field, format);
+        }
     }
     return readings;
 }
@@ -220,8 +225,12 @@ public:
     StandardFields(const FieldReadings& raw, std::span<const FieldRule> rules, FieldErrors& errors)
         : errors_(errors) {
         for (const FieldRule& rule : rules) {
-            readings_[rule.field] = bounded(raw[rule.field], rule.accepts, rule.nonPlastic);
-            nonPlastic_ = nonPlastic_ || raw[rule.field].nonPlastic;
+            const FieldReading& reading = raw[rule.field];
+            if (reading.problem == Problem::Missing) {
+                continue; // as the readings start out
+            }
+            readings_[rule.field] = bounded(reading, rule.accepts, rule.nonPlastic);
+            nonPlastic_ = nonPlastic_ || reading.nonPlastic;
         }
     }
 

@@ -124,7 +124,7 @@ private:
 // is no number and no problem: the field is non-plastic.
 struct FieldReading {
     std::optional<double> value;
-    std::optional<Problem> problem;
+    std::optional<Problem> problem = Problem::Missing;
     bool nonPlastic = false;
 };
 // The text of a field read by its rule: for a percentage, a number outside 0 to 100 is wrong.

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+
 namespace classifier {
 namespace {
 
@@ -94,6 +97,38 @@ TEST(OtherRules, NameTheRowsWhenOnlyOneRuleSetFindsAGroup) {
               "no group row takes this sample; closest rows: A-1-b (PI = 8 > 6), A-2-4 (F200 = "
               "20 % \u2264 25 %)");
     EXPECT_EQ(refusedText(Rules::Window, Language::English), "window rules: not classified");
+}
+
+// A result made for its answer alone, to compare with, answers as the full one does.
+TEST(AnswerOnly, AnswersAsTheFullResultDoes) {
+    std::map<std::uint64_t, std::string> names;
+    for (const double f : {3.0, 5.0, 8.0, 12.0, 20.0, 36.0, 50.0, 70.0, 90.0}) {
+        for (const double p : {30.0, 52.0, 75.0, 95.0}) {
+            for (const double ll : {18.0, 30.0, 40.5, 55.0}) {
+                for (const double pi : {2.0, 5.0, 8.0, 10.5, 25.0}) {
+                    for (const Rules rules : kRules) {
+                        const UnifiedSample u{f, std::max(f, p), ll, pi, 2.0, 7.0};
+                        const auto full = classifyUnified(u, rules);
+                        const auto answer = classifyUnified(u, rules, Detail::Answer);
+                        EXPECT_TRUE(answer->path.empty());
+                        EXPECT_TRUE(sameAnswer(*full, *answer));
+                        EXPECT_EQ(answer->name(Language::English), full->name(Language::English));
+                        // one name for each name key
+                        const auto [at, added] =
+                            names.try_emplace(full->nameKey(), full->name(Language::Persian));
+                        EXPECT_EQ(at->second, full->name(Language::Persian));
+                        const AashtoSample a{f, std::max(f, p), std::max(f, p) + 5, ll, pi};
+                        const auto fullA = classifyAashto(a, rules);
+                        const auto answerA = classifyAashto(a, rules, Detail::Answer);
+                        EXPECT_EQ(designation(*answerA, {}), designation(*fullA, {}));
+                        EXPECT_EQ(noteTexts(*answerA, Language::English),
+                                  noteTexts(*fullA, Language::English));
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(names.size(), 30u);
 }
 
 } // namespace
