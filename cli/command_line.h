@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/language.h"
+#include "core/rules.h"
 
 #include <optional>
 #include <span>
@@ -14,6 +15,8 @@ enum class Format { Csv, JsonLines };
 
 struct Options {
     Method method = Method::Unified;
+    // A report needs the standard's answer; the window's rules are there to compare with.
+    Rules rules = Rules::Standard;
     std::string input = "-"; // "-": standard input
     std::optional<std::string> output;
     Format format = Format::Csv;

@@ -3,6 +3,7 @@
 #include "core/path_text.h"
 
 #include <array>
+#include <cstdint>
 
 namespace classifier::cli {
 namespace {
@@ -33,22 +34,31 @@ void RowErrors::add(std::span<const FieldError> errors) {
     }
 }
 
-// "p4: outside 0 to 100", "cc: needed with 12 % fines or less, empty", "ll, pi: so large ..."
+// "p4: outside 0 to 100", "cc: needed with 12 % fines or less, empty", "ll, pi: so large ...";
+// each kind of error is written once and then copied.
 void RowErrors::add(const FieldError& error) {
     start();
-    std::string columns(columnName(error.field));
-    if (error.with) {
-        columns += ", ";
-        columns += columnName(*error.with);
+    const auto byte = [](auto value) { return static_cast<std::uint32_t>(value); };
+    const std::uint32_t key = byte(error.field) | byte(error.problem) << 8 |
+                              byte(error.need) << 16 |
+                              (error.with ? byte(*error.with) : 0xFFu) << 24;
+    const auto [at, added] = written_.try_emplace(key);
+    if (added) {
+        std::string columns(columnName(error.field));
+        if (error.with) {
+            columns += ", ";
+            columns += columnName(*error.with);
+        }
+        StepWriter writer(language_, kDecimalPoint);
+        writer.symbols(columns);
+        if (const std::optional<Word> need = wordOf(error.need)) {
+            writer.verdict(*need).words(Word::Comma).words(wordOf(error.problem));
+        } else {
+            writer.verdict(wordOf(error.problem));
+        }
+        at->second = writer.take();
     }
-    StepWriter writer(language_, kDecimalPoint);
-    writer.symbols(columns);
-    if (const std::optional<Word> need = wordOf(error.need)) {
-        writer.verdict(*need).words(Word::Comma).words(wordOf(error.problem));
-    } else {
-        writer.verdict(wordOf(error.problem));
-    }
-    text_ += writer.take();
+    text_ += at->second;
 }
 
 void RowErrors::addFieldCount(std::size_t fields, std::size_t headerFields) {

@@ -4,9 +4,11 @@
 #include "core/language.h"
 #include "core/validation.h"
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace classifier::cli {
 
@@ -32,6 +34,7 @@ private:
 
     Language language_;
     std::string text_;
+    std::unordered_map<std::uint32_t, std::string> written_; // the text of each kind of error
 };
 
 } // namespace classifier::cli

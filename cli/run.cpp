@@ -72,7 +72,7 @@ private:
 bool classifySheet(const Options& options, Language language, const InputFile& input,
                    int standardInput, Output& output, std::vector<ChartSample>& samples) {
     const std::unique_ptr<SheetClassifier> sheet =
-        SheetClassifier::create(options.method, language, options.explain);
+        SheetClassifier::create(options.method, options.rules, language, options.explain);
     if (options.chart) {
         sheet->keepChartSamples();
     }
@@ -108,10 +108,11 @@ bool classifySheet(const Options& options, Language language, const InputFile& i
 }
 
 // The chart of every classified sample, written whole or not at all.
-void writeChart(AtomicFile& file, const std::string& path, Method method,
+void writeChart(AtomicFile& file, const std::string& path, Method method, Rules rules,
                 std::vector<ChartSample> samples, Language language) {
-    const Chart chart = method == Method::Unified ? unifiedChart(std::move(samples))
-                                                  : aashtoChart(std::move(samples));
+    const Chart chart = method == Method::Unified
+                            ? unifiedChart(std::move(samples), ChartLayer::FineSoil, rules)
+                            : aashtoChart(std::move(samples), ChartLayer::AashtoFine, rules);
     Output output(file.fd(), path);
     output.put(chartSvg(chart, language));
     output.flush();
@@ -140,7 +141,8 @@ int classify(const Options& options, const Environment& environment, int standar
         file.commit();
     }
     if (chart) {
-        writeChart(*chart, *options.chart, options.method, std::move(samples), language);
+        writeChart(*chart, *options.chart, options.method, options.rules, std::move(samples),
+                   language);
     }
     return allClassified ? kAllClassified : kSomeRowsRefused;
 }

@@ -4,10 +4,13 @@
 
 #include "core/aashto.h"
 #include "core/number_text.h"
+#include "core/other_rules.h"
 #include "core/unified.h"
 #include "core/validation.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <unordered_map>
 
 namespace classifier::cli {
 namespace {
@@ -46,7 +49,9 @@ std::string joined(const std::vector<std::string>& steps) {
     return text;
 }
 
-std::vector<std::string_view> withErrorColumns(std::vector<std::string_view> names, bool explain) {
+// The results, then "other_rules", the explanation and the error.
+std::vector<std::string_view> withLastColumns(std::vector<std::string_view> names, bool explain) {
+    names.push_back("other_rules");
     if (explain) {
         names.push_back("explanation");
     }
@@ -56,22 +61,38 @@ std::vector<std::string_view> withErrorColumns(std::vector<std::string_view> nam
 
 class UnifiedSheet : public SheetClassifier {
 public:
-    UnifiedSheet(Language language, bool explain)
-        : SheetClassifier(unifiedFields(), withErrorColumns({"symbol", "group_name"}, explain),
-                          language, explain) {}
+    UnifiedSheet(Rules rules, Language language, bool explain)
+        : SheetClassifier(unifiedFields(Rules::Standard), unifiedFields(rules),
+                          withLastColumns({"symbol", "group_name"}, explain), rules, language,
+                          explain) {}
 
 private:
     void classifyFields(Row row) override {
-        const Checked<UnifiedSample> checked = checkUnified(fieldTexts(row), format_);
+        const FieldReadings readings = readUnified(fieldTexts(row), format_);
+        const Checked<UnifiedSample> checked = checkUnified(readings, rules_);
+        const Checked<UnifiedSample> otherChecked = checkUnified(readings, otherRules(rules_));
+        const std::optional<UnifiedResult> other =
+            otherChecked.sample()
+                ? classifyUnified(*otherChecked.sample(), otherRules(rules_), Detail::Answer)
+                : std::nullopt;
         if (!checked.sample()) {
             errors_.add(checked.errors());
+            if (other) {
+                texts_[otherRulesColumn()] =
+                    named(otherAnswers_, *other, [&] { return answerText(*other, language_); });
+            }
             return;
         }
-        const std::optional<UnifiedResult> result = classifyUnified(*checked.sample());
+        const std::optional<UnifiedResult> result = classifyUnified(*checked.sample(), rules_);
         symbol_ = result->symbol.compactText();
-        name_ = result->name(language_);
         texts_[0] = symbol_;
-        texts_[1] = name_;
+        texts_[1] = named(names_, *result, [&] { return result->name(language_); });
+        if (!other) {
+            setOtherRefusal(otherChecked.errors());
+        } else if (!sameAnswer(*result, *other)) {
+            texts_[otherRulesColumn()] =
+                named(otherAnswers_, *other, [&] { return answerText(*other, language_); });
+        }
         if (explain_) {
             setExplanation(explainUnified(*result, language_, kDecimalPoint));
         }
@@ -80,27 +101,48 @@ private:
         }
     }
 
+    // A sheet holds few kinds of sample: each kind is named once, by its name key.
+    template <class Make>
+    std::string_view named(std::unordered_map<std::uint64_t, std::string>& cache,
+                           const UnifiedResult& result, Make make) {
+        const auto [at, added] = cache.try_emplace(result.nameKey());
+        if (added) {
+            at->second = make();
+        }
+        return at->second;
+    }
+
     std::string symbol_;
-    std::string name_;
+    std::unordered_map<std::uint64_t, std::string> names_;
+    std::unordered_map<std::uint64_t, std::string> otherAnswers_;
 };
 
 class AashtoSheet : public SheetClassifier {
 public:
-    AashtoSheet(Language language, bool explain)
-        : SheetClassifier(aashtoFields(),
-                          withErrorColumns({"group", "material", "soil_type", "group_index",
-                                            "group_index_note", "subgrade_rating"},
-                                           explain),
-                          language, explain) {}
+    AashtoSheet(Rules rules, Language language, bool explain)
+        : SheetClassifier(aashtoFields(Rules::Standard), aashtoFields(rules),
+                          withLastColumns({"group", "material", "soil_type", "group_index",
+                                           "group_index_note", "subgrade_rating", "designation"},
+                                          explain),
+                          rules, language, explain) {}
 
 private:
     void classifyFields(Row row) override {
-        const Checked<AashtoSample> checked = checkAashto(fieldTexts(row), format_);
+        const FieldReadings readings = readAashto(fieldTexts(row), format_);
+        const Checked<AashtoSample> checked = checkAashto(readings, rules_);
+        const Checked<AashtoSample> otherChecked = checkAashto(readings, otherRules(rules_));
+        const std::optional<AashtoResult> other =
+            otherChecked.sample()
+                ? classifyAashto(*otherChecked.sample(), otherRules(rules_), Detail::Answer)
+                : std::nullopt;
         if (!checked.sample()) {
             errors_.add(checked.errors());
+            if (other) {
+                setOtherAnswer(answerText(*other, language_, kDecimalPoint));
+            }
             return;
         }
-        const std::optional<AashtoResult> result = classifyAashto(*checked.sample());
+        const std::optional<AashtoResult> result = classifyAashto(*checked.sample(), rules_);
         if (const AashtoGroup* group = result->group()) {
             texts_[0] = group->compactLabel;
             texts_[1] = materialText(*group, language_);
@@ -109,7 +151,16 @@ private:
         texts_[2] = soilTypeText(*result, language_);
         index_ = formatNumber(result->shownIndex(), kDecimalPoint);
         texts_[3] = index_;
+        if (const AashtoGroup* group = result->group()) {
+            designation_.assign(group->compactLabel).append(" (").append(index_).append(")");
+            texts_[6] = designation_;
+        }
         texts_[4] = notes(*result);
+        if (!other) {
+            setOtherRefusal(otherChecked.errors());
+        } else if (!sameAnswer(*result, *other)) {
+            setOtherAnswer(answerText(*other, language_, kDecimalPoint));
+        }
         if (explain_) {
             setExplanation(explainAashto(*result, language_, kDecimalPoint));
         }
@@ -118,11 +169,12 @@ private:
         }
     }
 
-    // The notes shown, joined; they depend only on which of the two notes show, so each of
-    // the four cases is joined once.
+    // The notes shown, joined; they depend only on which of the three notes show, so each of
+    // the eight cases is joined once.
     std::string_view notes(const AashtoResult& result) {
         std::optional<std::string>& joined =
-            notes_[(result.zeroIndexNote() ? 2 : 0) + (result.negativeIndex() ? 1 : 0)];
+            notes_[(result.zeroIndexNote() ? 4 : 0) + (result.nonPlasticNote() ? 2 : 0) +
+                   (result.negativeIndex() ? 1 : 0)];
         if (!joined) {
             joined.emplace();
             for (const std::string_view note : noteTexts(result, language_)) {
@@ -134,29 +186,52 @@ private:
     }
 
     std::string index_;
-    std::array<std::optional<std::string>, 4> notes_;
+    std::string designation_;
+    std::array<std::optional<std::string>, 8> notes_;
 };
 
 } // namespace
 
-std::unique_ptr<SheetClassifier> SheetClassifier::create(Method method, Language language,
-                                                         bool explain) {
+std::unique_ptr<SheetClassifier> SheetClassifier::create(Method method, Rules rules,
+                                                         Language language, bool explain) {
     if (method == Method::Unified) {
-        return std::make_unique<UnifiedSheet>(language, explain);
+        return std::make_unique<UnifiedSheet>(rules, language, explain);
     }
-    return std::make_unique<AashtoSheet>(language, explain);
+    return std::make_unique<AashtoSheet>(rules, language, explain);
 }
 
 SheetClassifier::SheetClassifier(std::span<const FieldRule> fields,
-                                 std::vector<std::string_view> names, Language language,
-                                 bool explain)
-    : language_(language), explain_(explain), format_(kDecimalPoint), errors_(language),
-      texts_(names.size()), names_(std::move(names)), fields_(fields) {}
+                                 std::span<const FieldRule> required,
+                                 std::vector<std::string_view> names, Rules rules,
+                                 Language language, bool explain)
+    : rules_(rules), language_(language), explain_(explain), format_(kDecimalPoint),
+      errors_(language), texts_(names.size()), names_(std::move(names)), fields_(fields),
+      required_(required), otherErrors_(language) {}
+
+std::size_t SheetClassifier::otherRulesColumn() const {
+    return texts_.size() - (explain_ ? 3 : 2);
+}
+
+void SheetClassifier::setOtherAnswer(std::string answer) {
+    otherAnswer_ = std::move(answer);
+    texts_[otherRulesColumn()] = otherAnswer_;
+}
+
+// "window rules: not classified (pi: not a number)"
+void SheetClassifier::setOtherRefusal(std::span<const FieldError> errors) {
+    otherErrors_.clear();
+    otherErrors_.add(errors);
+    setOtherAnswer(refusedText(otherRules(rules_), language_) + " (" + otherErrors_.text() + ")");
+}
 
 void SheetClassifier::readHeader(Row header) {
     width_ = header.size();
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         const std::string_view name = columnName(fields_[i].field);
+        const bool required =
+            std::any_of(required_.begin(), required_.end(), [&](const FieldRule& r) {
+                return r.field == fields_[i].field && !r.optional;
+            });
         columns_[i] = kMissing;
         for (std::size_t field = 0; field < header.size(); ++field) {
             if (!sameName(header[field], name)) {
@@ -168,7 +243,7 @@ void SheetClassifier::readHeader(Row header) {
             }
             columns_[i] = field;
         }
-        if (columns_[i] == kMissing && !fields_[i].optional) {
+        if (columns_[i] == kMissing && required) {
             throw CommandError("the header has no column \"" + std::string(name) + "\"");
         }
     }
@@ -188,7 +263,10 @@ bool SheetClassifier::classify(Row row) {
         classifyFields(row);
     }
     if (!errors_.empty()) {
+        // A row the chosen rules refuse keeps the other rule set's answer, if it has one.
+        const std::string_view other = texts_[otherRulesColumn()];
         std::fill(texts_.begin(), texts_.end(), std::string_view());
+        texts_[otherRulesColumn()] = other;
         texts_.back() = errors_.text();
         return false;
     }

@@ -19,18 +19,20 @@
 
 namespace classifier::cli {
 
-// Classifies the rows of a sheet by one method: finds the columns it reads in the header, and
-// gives for each row the texts of the columns written after the input ones, the error last.
+// Classifies the rows of a sheet by one method and one rule set: finds the columns it reads in
+// the header, and gives for each row the texts of the columns written after the input ones, the
+// other rule set's answer where it differs, and the error last.
 class SheetClassifier {
 public:
-    static std::unique_ptr<SheetClassifier> create(Method method, Language language, bool explain);
+    static std::unique_ptr<SheetClassifier> create(Method method, Rules rules, Language language,
+                                                   bool explain);
     virtual ~SheetClassifier() = default;
 
     // The names of the columns written after the input ones.
     const std::vector<std::string_view>& resultNames() const { return names_; }
 
-    // Finds the method's columns in the header; a CommandError when one is missing or appears
-    // twice.
+    // Finds the method's columns in the header, those of both rule sets; a CommandError when one
+    // the chosen rules need for every row is missing, or when one appears twice.
     void readHeader(Row header);
     // Numbers are read with "," as the decimal point in a sheet not delimited by ",".
     void setDelimiter(char delimiter);
@@ -44,8 +46,12 @@ public:
     const std::optional<ChartSample>& chartSample() const { return sample_; }
 
 protected:
-    SheetClassifier(std::span<const FieldRule> fields, std::vector<std::string_view> names,
-                    Language language, bool explain);
+    // The index of the column "other_rules" in texts().
+    std::size_t otherRulesColumn() const;
+
+    SheetClassifier(std::span<const FieldRule> fields, std::span<const FieldRule> required,
+                    std::vector<std::string_view> names, Rules rules, Language language,
+                    bool explain);
 
     // Classifies a row with the header's number of fields; results go to texts_ from index 0.
     virtual void classifyFields(Row row) = 0;
@@ -53,7 +59,11 @@ protected:
     // The texts of the method's fields in the row.
     const FieldTexts& fieldTexts(Row row);
     void setExplanation(const std::vector<std::string>& steps);
+    // The column "other_rules": the other rule set's answer, or that it refuses the row and why.
+    void setOtherAnswer(std::string answer);
+    void setOtherRefusal(std::span<const FieldError> errors);
 
+    Rules rules_;
     Language language_;
     bool explain_;
     bool keepSamples_ = false;
@@ -65,10 +75,13 @@ protected:
 private:
     std::vector<std::string_view> names_;
     std::span<const FieldRule> fields_;
-    std::array<std::size_t, 6> columns_{};
+    std::span<const FieldRule> required_;
+    std::array<std::size_t, kFieldCount> columns_{};
     FieldTexts fieldTexts_;
     std::size_t width_ = 0;
     std::string explanation_;
+    std::string otherAnswer_;
+    RowErrors otherErrors_;
 };
 
 } // namespace classifier::cli

@@ -17,8 +17,8 @@ namespace fs = std::filesystem;
 using test::runCommand;
 
 const std::string kSheet = "p200,p4,ll,pi\n60,90,30,7.3\n";
-const std::string kClassified = "p200,p4,ll,pi,symbol,group_name,error\n60,90,30,7.3,CL,"
-                                "Sandy lean clay,\n";
+const std::string kClassified = "p200,p4,ll,pi,symbol,group_name,other_rules,error\n"
+                                "60,90,30,7.3,CL,Sandy lean clay,,\n";
 const std::string kOldContent = "what was there before\n";
 
 class OutputFile : public testing::Test {
@@ -74,7 +74,8 @@ TEST_F(OutputFile, ChartDrawsEveryClassifiedSample) {
 
 TEST_F(OutputFile, IsLeftAsItWasWhenTheCommandFails) {
     writeTarget(kOldContent);
-    const test::CommandResult result = runCommand({"aashto", "-o", target_}, kSheet);
+    const test::CommandResult result =
+        runCommand({"aashto", "--rules", "window", "-o", target_}, kSheet);
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(target(), kOldContent);
     EXPECT_EQ(files(), 1u);

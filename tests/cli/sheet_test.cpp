@@ -30,113 +30,125 @@ TEST_P(ClassifySheet, WritesEveryRowWithItsResult) {
     EXPECT_EQ(result.errors, "");
 }
 
-const std::string kUnifiedHeader = "p200,p4,ll,pi,cc,cu,symbol,group_name,error\n";
+const std::string kUnifiedHeader = "p200,p4,ll,pi,cc,cu,symbol,group_name,other_rules,error\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, ClassifySheet,
     testing::Values(
         SheetCase{"header names in any case and blanks, other columns in their place",
-                  {"unified"},
+                  {"unified", "--rules", "window"},
                   "id, P200 ,depth,P4,LL,Pi\nBH1,34,2.5,98,38,26\n",
-                  "id, P200 ,depth,P4,LL,Pi,symbol,group_name,error\n"
-                  "BH1,34,2.5,98,38,26,SC,Clayey sand,\n",
+                  "id, P200 ,depth,P4,LL,Pi,symbol,group_name,other_rules,error\n"
+                  "BH1,34,2.5,98,38,26,SC,Clayey sand,,\n",
                   0},
         SheetCase{"dual symbol, grading pair first",
-                  {"unified"},
+                  {"unified", "--rules", "window"},
                   "p200,p4,ll,pi,cc,cu\n8,60,20,5,2,7\n",
-                  kUnifiedHeader + "8,60,20,5,2,7,SW-SC,Well-graded sand with clay and gravel,\n",
+                  kUnifiedHeader + "8,60,20,5,2,7,SW-SC,Well-graded sand with clay and gravel,"
+                                   "\"standard: SW-SC, well-graded sand with silty clay and "
+                                   "gravel\",\n",
                   0},
         SheetCase{"cc and cu may be missing when no row needs them",
-                  {"unified"},
+                  {"unified", "--rules", "window"},
                   "p200,p4,ll,pi\n60,90,30,7.3\n",
-                  "p200,p4,ll,pi,symbol,group_name,error\n60,90,30,7.3,CL,Sandy lean clay,\n",
+                  "p200,p4,ll,pi,symbol,group_name,other_rules,error\n"
+                  "60,90,30,7.3,CL,Sandy lean clay,,\n",
                   0},
         SheetCase{"semicolons: comma or point as the decimal point",
-                  {"unified"},
+                  {"unified", "--rules", "window"},
                   "p200;p4;ll;pi\n60,5;90;30.0;7,3\n\"1.234,5\";90;30;7\n",
-                  "p200,p4,ll,pi,symbol,group_name,error\n"
-                  "\"60,5\",90,30.0,\"7,3\",CL,Sandy lean clay,\n"
-                  "\"1.234,5\",90,30,7,,,p200: not a number\n",
+                  "p200,p4,ll,pi,symbol,group_name,other_rules,error\n"
+                  "\"60,5\",90,30.0,\"7,3\",CL,Sandy lean clay,,\n"
+                  "\"1.234,5\",90,30,7,,,,p200: not a number\n",
                   1},
         SheetCase{"commas: point as the decimal point, comma groups thousands",
-                  {"unified"},
+                  {"unified", "--rules", "window"},
                   "p200,p4,ll,pi\n\"60,5\",90,30,7\n\"1,000\",90,30,7\n60.5,90,30,7.3\n",
-                  "p200,p4,ll,pi,symbol,group_name,error\n"
-                  "\"60,5\",90,30,7,,,p200: not a number\n"
-                  "\"1,000\",90,30,7,,,p200: outside 0 to 100\n"
-                  "60.5,90,30,7.3,CL,Sandy lean clay,\n",
+                  "p200,p4,ll,pi,symbol,group_name,other_rules,error\n"
+                  "\"60,5\",90,30,7,,,,p200: not a number\n"
+                  "\"1,000\",90,30,7,,,,p200: outside 0 to 100\n"
+                  "60.5,90,30,7.3,CL,Sandy lean clay,,\n",
                   1},
         SheetCase{"Persian digits and the Arabic decimal separator",
-                  {"unified"},
+                  {"unified", "--rules", "window"},
                   "p200\tp4\tll\tpi\n۶۰٫۵\t٩٠\t30\t7.3\n",
-                  "p200,p4,ll,pi,symbol,group_name,error\n۶۰٫۵,٩٠,30,7.3,CL,Sandy lean clay,\n",
+                  "p200,p4,ll,pi,symbol,group_name,other_rules,error\n"
+                  "۶۰٫۵,٩٠,30,7.3,CL,Sandy lean clay,,\n",
                   0},
         SheetCase{"byte-order mark, CRLF, quoting out as needed",
-                  {"unified"},
+                  {"unified", "--rules", "window"},
                   "\xEF\xBB\xBFnote,p200,p4,ll,pi\r\n\"say \"\"x\"\"\",60,90,30,7.3\r\n",
-                  "note,p200,p4,ll,pi,symbol,group_name,error\n"
-                  "\"say \"\"x\"\"\",60,90,30,7.3,CL,Sandy lean clay,\n",
+                  "note,p200,p4,ll,pi,symbol,group_name,other_rules,error\n"
+                  "\"say \"\"x\"\"\",60,90,30,7.3,CL,Sandy lean clay,,\n",
                   0},
         SheetCase{"every column at fault is named, in the order the window checks them",
-                  {"unified"},
+                  {"unified", "--rules", "window"},
                   "p200,p4,ll,pi,cc,cu\n101,x,-1,,,\n",
-                  kUnifiedHeader + "101,x,-1,,,,,,p200: outside 0 to 100; p4: not a number; "
+                  kUnifiedHeader + "101,x,-1,,,,,,,p200: outside 0 to 100; p4: not a number; "
                                    "ll: below 0; pi: empty\n",
                   1},
         SheetCase{"cc and cu needed with 12 % fines or less",
-                  {"unified"},
+                  {"unified", "--rules", "window"},
                   "p200,p4,ll,pi,cc,cu\n12,60,20,5,,abc\n13,60,20,5,,abc\n",
-                  kUnifiedHeader + "12,60,20,5,,abc,,,\"cc: needed with 12 % fines or less, empty; "
-                                   "cu: needed with 12 % fines or less, not a number\"\n"
-                                   "13,60,20,5,,abc,SM,Silty sand with gravel,\n",
+                  kUnifiedHeader +
+                      "12,60,20,5,,abc,,,,\"cc: needed with 12 % fines or less, empty; "
+                      "cu: needed with 12 % fines or less, not a number\"\n"
+                      "13,60,20,5,,abc,SM,Silty sand with gravel,\"standard: SC-SM, "
+                      "silty, clayey sand with gravel\",\n",
                   1},
         SheetCase{"cc needed but no such column",
-                  {"unified"},
+                  {"unified", "--rules", "window"},
                   "p200,p4,ll,pi,cu\n3,60,20,5,7\n",
-                  "p200,p4,ll,pi,cu,symbol,group_name,error\n"
-                  "3,60,20,5,7,,,\"cc: needed with 12 % fines or less, no such column\"\n",
+                  "p200,p4,ll,pi,cu,symbol,group_name,other_rules,error\n"
+                  "3,60,20,5,7,,,,\"cc: needed with 12 % fines or less, no such column\"\n",
                   1},
         SheetCase{"a row with too few or too many fields keeps them all",
-                  {"unified"},
+                  {"unified", "--rules", "window"},
                   "id,p200,p4,ll,pi\nA,60\nB,60,90,30,7,extra\n",
-                  "id,p200,p4,ll,pi,symbol,group_name,error\n"
-                  "A,60,,,,,,2 fields where the header has 5\n"
-                  "B,60,90,30,7,,,6 fields where the header has 5,extra\n",
+                  "id,p200,p4,ll,pi,symbol,group_name,other_rules,error\n"
+                  "A,60,,,,,,,2 fields where the header has 5\n"
+                  "B,60,90,30,7,,,,6 fields where the header has 5,extra\n",
                   1},
         SheetCase{"only a header, -o - is standard output",
-                  {"unified", "-o", "-"},
+                  {"unified", "--rules", "window", "-o", "-"},
                   "p200,p4,ll,pi\n",
-                  "p200,p4,ll,pi,symbol,group_name,error\n",
+                  "p200,p4,ll,pi,symbol,group_name,other_rules,error\n",
                   0},
         SheetCase{"AASHTO: group, notes, index as the window shows them",
-                  {"aashto", "--lang", "en"},
+                  {"aashto", "--rules", "window", "--lang", "en"},
                   "p200,p40,p10,ll,pi\n36,30,10,51,9\n15,25,40,20,3\n20,40,60,30,8\n",
                   "p200,p40,p10,ll,pi,group,material,soil_type,group_index,group_index_note,"
-                  "subgrade_rating,error\n"
-                  "36,30,10,51,9,A-5,Silty soil,Fine-grained,0.045,,fair to poor,\n"
+                  "subgrade_rating,designation,other_rules,error\n"
+                  "36,30,10,51,9,A-5,Silty soil,Fine-grained,0.045,,fair to poor,A-5 (0.045),"
+                  "\"standard: not classified (p200, p40: more passes the finer sieve than the "
+                  "coarser one; p40, p10: more passes the finer sieve than the coarser one)\",\n"
                   "15,25,40,20,3,A-1-b,Sand and gravel or stone fragments,Coarse-grained,0,"
                   "The group index of this kind of soil is zero. | The group index came out "
-                  "negative and is taken as zero.,excellent to good,\n"
+                  "negative and is taken as zero.,excellent to good,A-1-b (0),standard: A-1-a "
+                  "(0),\n"
                   "20,40,60,30,8,,,Coarse-grained,0,The group index came out negative and is "
-                  "taken as zero.,,\n",
+                  "taken as zero.,,,standard: A-2-4 (0),\n",
                   0},
         SheetCase{"AASHTO: LL and PI need numbers, of any size the index allows",
-                  {"aashto"},
+                  {"aashto", "--rules", "window"},
                   "p200,p40,p10,ll,pi\n36,30,10,,x\n36,30,10,-5,-5\n100,0,0,1.7e308,1.7e308\n",
                   "p200,p40,p10,ll,pi,group,material,soil_type,group_index,group_index_note,"
-                  "subgrade_rating,error\n"
-                  "36,30,10,,x,,,,,,,ll: empty; pi: not a number\n"
+                  "subgrade_rating,designation,other_rules,error\n"
+                  "36,30,10,,x,,,,,,,,,ll: empty; pi: not a number\n"
                   "36,30,10,-5,-5,A-4,Silty soil,Fine-grained,0,The group index came out "
-                  "negative and is taken as zero.,fair to poor,\n"
-                  "100,0,0,1.7e308,1.7e308,,,,,,,\"ll, pi: so large that the group index leaves "
-                  "the range of numbers\"\n",
+                  "negative and is taken as zero.,fair to poor,A-4 (0),\"standard: not "
+                  "classified (p200, p40: more passes the finer sieve than the coarser one; p40, "
+                  "p10: more passes the finer sieve than the coarser one; ll: below 0; pi: below "
+                  "0)\",\n"
+                  "100,0,0,1.7e308,1.7e308,,,,,,,,,\"ll, pi: so large that the group index "
+                  "leaves the range of numbers\"\n",
                   1},
         SheetCase{
             "explanation: the steps joined",
-            {"unified", "--explain"},
+            {"unified", "--rules", "window", "--explain"},
             "p200,p4,ll,pi\n60,90,30,7.3\n",
-            "p200,p4,ll,pi,symbol,group_name,explanation,error\n"
-            "60,90,30,7.3,CL,Sandy lean clay,\"F200 = 60 % > 50 %: fine-grained | "
+            "p200,p4,ll,pi,symbol,group_name,other_rules,explanation,error\n"
+            "60,90,30,7.3,CL,Sandy lean clay,,\"F200 = 60 % > 50 %: fine-grained | "
             "PI = 7.3 ≥ 0.73 × (LL − 20) = 7.3: clay (C) | LL = 30 ≤ 50: low plasticity (L) | "
             "gravel 10 %, sand 30 %, fines 60 %: Sandy lean clay\",\n",
             0}));
@@ -156,14 +168,14 @@ TEST_P(ChooseLanguage, FromTheOptionOrTheLocale) {
     std::vector<std::string> arguments{"unified"};
     arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
     const std::string output = runCommand(arguments, kPersianInput, c.environment).output;
-    const std::string persian = kUnifiedHeader +
-                                "34,98,38,26,,,SC,ماسه رس\u200Cدار,\n"
-                                "3,60,20,5,,,,,\u200F\u2066cc\u2069: با ریزدانه 12 % یا کمتر لازم است، "
-                                "خالی است؛ \u200F\u2066cu\u2069: با ریزدانه 12 % یا کمتر لازم است، "
-                                "خالی است\n";
+    const std::string persian =
+        kUnifiedHeader + "34,98,38,26,,,SC,ماسه رس\u200Cدار,,\n"
+                         "3,60,20,5,,,,,,\u200F\u2066cc\u2069: با ریزدانه 12 % یا کمتر لازم است، "
+                         "خالی است؛ \u200F\u2066cu\u2069: با ریزدانه 12 % یا کمتر لازم است، "
+                         "خالی است\n";
     const std::string english = kUnifiedHeader +
-                                "34,98,38,26,,,SC,Clayey sand,\n"
-                                "3,60,20,5,,,,,\"cc: needed with 12 % fines or less, empty; "
+                                "34,98,38,26,,,SC,Clayey sand,,\n"
+                                "3,60,20,5,,,,,,\"cc: needed with 12 % fines or less, empty; "
                                 "cu: needed with 12 % fines or less, empty\"\n";
     EXPECT_EQ(output, c.persian ? persian : english);
 }
@@ -179,11 +191,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Names, materials and notes in Persian letters, without the window's padding.
 TEST(ClassifySheet, PersianTextsUseThePersianLettersAndNoPadding) {
-    const std::string output =
-        runCommand({"aashto", "--lang", "fa"}, "p200,p40,p10,ll,pi\n15,25,40,20,3\n").output;
+    const std::string output = runCommand({"aashto", "--rules", "window", "--lang", "fa"},
+                                          "p200,p40,p10,ll,pi\n15,25,40,20,3\n")
+                                   .output;
     EXPECT_NE(output.find(",A-1-b,ماسه و شن یا قلوه سنگ,درشت\u200Cدانه,0,"
                           "نشانه گروه این نوع خاک برابر صفر است . | "
-                          "نشانه گروه منفی شد برابر صفر می شود .,عالی تا خوب,\n"),
+                          "نشانه گروه منفی شد برابر صفر می شود .,عالی تا خوب,A-1-b (0),"),
               std::string::npos)
         << output;
     EXPECT_EQ(output.find("\u064A"), std::string::npos);
@@ -192,7 +205,7 @@ TEST(ClassifySheet, PersianTextsUseThePersianLettersAndNoPadding) {
 
 TEST(ClassifySheet, JsonLinesKeepEveryFieldAsTyped) {
     const test::CommandResult result =
-        runCommand({"aashto", "--format", "json", "--explain"},
+        runCommand({"aashto", "--rules", "window", "--format", "json", "--explain"},
                    "id,p200,p40,p10,ll,pi\n\"B,1\",36,30,10,51.0,9\nB2,x\nB3,1,2,3,4,5,6\n");
     EXPECT_EQ(result.status, 1);
     std::istringstream lines(result.output);
@@ -205,10 +218,10 @@ TEST(ClassifySheet, JsonLinesKeepEveryFieldAsTyped) {
     for (const auto& [key, value] : rows[0].items()) {
         keys.push_back(key);
     }
-    EXPECT_EQ(keys,
-              (std::vector<std::string>{"id", "p200", "p40", "p10", "ll", "pi", "group", "material",
-                                        "soil_type", "group_index", "group_index_note",
-                                        "subgrade_rating", "explanation", "error"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"id", "p200", "p40", "p10", "ll", "pi", "group",
+                                              "material", "soil_type", "group_index",
+                                              "group_index_note", "subgrade_rating", "designation",
+                                              "other_rules", "explanation", "error"}));
     EXPECT_EQ(rows[0]["id"], "B,1");
     EXPECT_EQ(rows[0]["ll"], "51.0");
     EXPECT_EQ(rows[0]["group"], "A-5");
@@ -255,7 +268,11 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{{"unified", "--chart", "/no/such/dir/c.svg"},
                     kSheet,
                     "cannot write /no/such/dir/c.svg: No such file or directory"},
-        RefusalCase{{"aashto"}, kSheet, "the header has no column \"p40\""},
+        RefusalCase{{"aashto", "--rules", "window"}, kSheet, "the header has no column \"p40\""},
+        RefusalCase{{"aashto"}, "p40,p10,ll,pi\n", "the header has no column \"p200\""},
+        RefusalCase{{"unified", "--rules", "exact"},
+                    kSheet,
+                    "--rules: exact not in {standard,window}" + kSeeHelp},
         RefusalCase{
             {"unified"}, "p200,P200,p4,ll,pi\n", "the column \"p200\" appears twice in the header"},
         RefusalCase{{"unified"}, "", "the input is empty: it has no header row"},
