@@ -14,7 +14,6 @@ using Q = Quantity;
 constexpr double kFineGrained = 50; // percent fines and more
 constexpr double kCleanBelow = 5;   // percent fines
 constexpr double kDualUpTo = 12;    // percent fines
-constexpr double kSiltyClayLow = 4; // PI of the CL-ML band, on or above the A-line
 constexpr double kOrganicRatio = 0.75;
 
 enum class Fines { Clay, SiltyClay, Silt };
@@ -42,8 +41,8 @@ Fines finesOf(UnifiedResult& result, const UnifiedSample& s) {
         decide(result, V::Clay, {line, clay});
         return Fines::Clay;
     }
-    const Comparison band =
-        between(Q::PlasticityIndex, s.plasticityIndex, kSiltyClayLow, kClayeyFinesPlasticity);
+    const Comparison band = between(Q::PlasticityIndex, s.plasticityIndex, kSiltyClayPlasticity,
+                                    kClayeyFinesPlasticity);
     decide(result, band.holds ? V::SiltyClay : V::Silt, {line, band});
     return band.holds ? Fines::SiltyClay : Fines::Silt;
 }

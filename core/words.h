@@ -105,7 +105,6 @@ enum class Word : std::uint8_t {
     ULine,
     HighLiquidLimitLine, // "LL = 50"
     ClayeyFinesLine,     // "PI = 7"
-    SiltyClayLine,       // "PI = 4"
     A7DividingLine,      // "PI = LL − 30"
     NonPlasticNotDrawn,
     // the errors of a field or a row of a sheet

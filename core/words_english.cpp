@@ -94,7 +94,6 @@ constexpr Wording kEnglish[] = {
     {Word::ULine, "U-line"},
     {Word::HighLiquidLimitLine, "LL = 50"},
     {Word::ClayeyFinesLine, "PI = 7"},
-    {Word::SiltyClayLine, "PI = 4"},
     {Word::A7DividingLine, "PI = LL \u2212 30"},
     {Word::NonPlasticNotDrawn, "A non-plastic sample without its LL has no place on this chart"},
     {Word::Empty, "empty"},

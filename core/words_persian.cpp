@@ -95,7 +95,6 @@ constexpr Wording kPersian[] = {
     {Word::ULine, "خط U"},
     {Word::HighLiquidLimitLine, "LL = 50"},
     {Word::ClayeyFinesLine, "PI = 7"},
-    {Word::SiltyClayLine, "PI = 4"},
     {Word::A7DividingLine, "PI = LL \u2212 30"},
     {Word::NonPlasticNotDrawn, "نمونه غیرخمیری بدون LL جایی روی این نمودار ندارد"},
     {Word::Empty, "خالی است"},

@@ -136,7 +136,10 @@ Chart aashtoChart(std::vector<ChartSample> samples, ChartLayer focus, Rules rule
             a2 ? ZoneStyle::Outlined : ZoneStyle::Filled, kFineColours);
     addRows(chart, coarseGroups(rules), ChartLayer::AashtoA2,
             a2 ? ZoneStyle::Filled : ZoneStyle::Outlined, kA2Colours);
-    addLine(chart, {41, 11}, {geometry::kChartLimit * 2, geometry::kChartLimit * 2 - 30}, true,
+    // PI = LL − 30 from the corner of the A-7 groups: LL 41 and PI 11 by the window's rows, 40
+    // and 10 by the standard's, which read "41 min" as above 40.
+    const ChartPoint corner = rules == Rules::Standard ? ChartPoint{40, 10} : ChartPoint{41, 11};
+    addLine(chart, corner, {geometry::kChartLimit * 2, geometry::kChartLimit * 2 - 30}, true,
             Word::A7DividingLine);
     return chart;
 }

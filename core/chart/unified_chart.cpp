@@ -20,9 +20,8 @@ constexpr HalfPlane kLowPlastic = {0, 1, kClayeyFinesPlasticity};
 
 // The standard's band of silty clay, PI 4 to 7 on or above the A-line; on its edges counts as in
 // it.
-constexpr double kSiltyClayLow = 4;
-constexpr HalfPlane kAboveBand = {0, -1, -kSiltyClayLow}; // PI ≥ 4
-constexpr HalfPlane kBelowBand = {0, 1, kSiltyClayLow};   // PI ≤ 4
+constexpr HalfPlane kAboveBand = {0, -1, -kSiltyClayPlasticity}; // PI ≥ 4
+constexpr HalfPlane kBelowBand = {0, 1, kSiltyClayPlasticity};   // PI ≤ 4
 
 constexpr std::uint32_t kClayLow = 0xD6EAF8, kClayHigh = 0xAED6F1;
 constexpr std::uint32_t kSiltLow = 0xFDEBD0, kSiltHigh = 0xF8C471;
@@ -65,14 +64,6 @@ void addStandardZones(Chart& chart, ChartLayer focus) {
     const ZoneStyle dual = styleFor(L::DualFines, focus);
     addZone(chart, "C", L::DualFines, dual, kClayLow, {{kAbove, kAboveBand}});
     addZone(chart, "M", L::DualFines, dual, kSiltLow, {{kBelow}, {kAbove, kBelowBand}});
-}
-
-// The edges of the CL-ML band, from LL 0 to the A-line.
-void addBandLines(Chart& chart) {
-    for (const auto& [pi, label] : {std::pair{kSiltyClayLow, Word::SiltyClayLine},
-                                    std::pair{kClayeyFinesPlasticity, Word::ClayeyFinesLine}}) {
-        addLine(chart, {0, pi}, {kALineStart + pi / kALineSlope, pi}, true, label);
-    }
 }
 
 void addLines(Chart& chart) {
@@ -119,7 +110,6 @@ Chart unifiedChart(std::vector<ChartSample> samples, ChartLayer focus, Rules rul
     if (rules == Rules::Standard) {
         addStandardZones(chart, focus);
         addLines(chart);
-        addBandLines(chart);
         return chart;
     }
     addZones(chart, focus);
