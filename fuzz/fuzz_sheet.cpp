@@ -1,6 +1,6 @@
-// soil-classify fed arbitrary bytes as the sheet: it ends with status 0, 1 or 2, and unless it
-// cannot run at all, writes one row for each row of the input, with the input's fields in their
-// places and an error exactly where the status says there is one.
+// soil-classify fed arbitrary bytes as the sheet, by either rule set: it ends with status 0, 1 or
+// 2, and unless it cannot run at all, writes one row for each row of the input, with the input's
+// fields in their places and an error exactly where the status says there is one.
 #include "cli/csv_reader.h"
 #include "cli/run.h"
 
@@ -85,13 +85,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     lseek(in, 0, SEEK_SET);
 
     const bool json = choice & 4;
-    std::vector<const char*> arguments{"soil-classify", choice & 1 ? "aashto" : "unified",
-                                       "--lang", choice & 2 ? "fa" : "en"};
+    std::vector<const char*> arguments{"soil-classify", choice & 1 ? "aashto" : "unified", "--lang",
+                                       choice & 2 ? "fa" : "en"};
     if (json) {
         arguments.insert(arguments.end(), {"--format", "json"});
     }
     if (choice & 8) {
         arguments.push_back("--explain");
+    }
+    if (choice & 16) {
+        arguments.insert(arguments.end(), {"--rules", "window"});
     }
     std::ostringstream errors;
     const int status = classifier::cli::run(arguments, {}, in, out, errors);
