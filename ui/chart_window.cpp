@@ -23,17 +23,17 @@ namespace {
 
 constexpr double kPictureScale = 2; // saved and copied pictures stay sharp when enlarged
 
-Chart chartFor(Method method, const std::optional<ChartSample>& sample) {
+Chart chartFor(Method method, const std::optional<ChartSample>& sample, Rules rules) {
     std::vector<ChartSample> samples;
     if (sample) {
         samples.push_back(*sample);
     }
     if (method == Method::Unified) {
         const ChartLayer focus = sample && sample->layer ? *sample->layer : ChartLayer::FineSoil;
-        return unifiedChart(std::move(samples), focus);
+        return unifiedChart(std::move(samples), focus, rules);
     }
     const ChartLayer focus = sample && sample->layer ? *sample->layer : ChartLayer::AashtoFine;
-    return aashtoChart(std::move(samples), focus);
+    return aashtoChart(std::move(samples), focus, rules);
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes, QString* error) {
@@ -87,9 +87,9 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window), view_(n
     layout->addLayout(buttons);
 }
 
-void ChartWindow::showChart(Method method, const std::optional<ChartSample>& sample) {
+void ChartWindow::showChart(Method method, const std::optional<ChartSample>& sample, Rules rules) {
     method_ = method;
-    view_->setChart(chartFor(method, sample));
+    view_->setChart(chartFor(method, sample, rules));
     setWindowTitle(toQString(say(chart().title, Language::Persian)));
 }
 

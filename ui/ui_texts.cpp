@@ -18,6 +18,58 @@ QString showOnChart() {
     return QCoreApplication::translate("SoilClassifier", "نمایش روی نمودار");
 }
 
+QString standardRules() {
+    return QCoreApplication::translate("SoilClassifier",
+                                       "قواعد استاندارد (ASTM D2487 و AASHTO M 145)");
+}
+
+QString answerByWindowRules() {
+    return QCoreApplication::translate("SoilClassifier", "پاسخ طبق قواعد پنجره");
+}
+
+QString answerByUnifiedStandard() {
+    return QCoreApplication::translate("SoilClassifier", "پاسخ طبق استاندارد ASTM D2487");
+}
+
+QString answerByAashtoStandard() {
+    return QCoreApplication::translate("SoilClassifier", "پاسخ طبق استاندارد AASHTO M 145");
+}
+
+QString finerPassesMore(const QString& finer, const QString& coarser) {
+    return QCoreApplication::translate(
+               "SoilClassifier",
+               "مقدار «%1» از مقدار «%2» بیشتر است، ولی از الک ریزتر نمی‌تواند بیش از "
+               "الک "
+               "درشت‌تر رد شود. لطفاً مقدارها را اصلاح کنید.")
+        .arg(finer, coarser);
+}
+
+QString negativeValue(const QString& box) {
+    return QCoreApplication::translate("SoilClassifier", "مقدار «%1» نمی‌تواند منفی باشد. لطفاً "
+                                                         "مقدار را اصلاح کنید.")
+        .arg(box);
+}
+
+QString notAboveZero(const QString& box) {
+    return QCoreApplication::translate(
+               "SoilClassifier", "مقدار «%1» باید بیشتر از صفر باشد. لطفاً مقدار را اصلاح کنید.")
+        .arg(box);
+}
+
+QString belowOne(const QString& box) {
+    return QCoreApplication::translate("SoilClassifier", "مقدار «%1» نمی‌تواند کمتر از 1 باشد. "
+                                                         "لطفاً مقدار را اصلاح کنید.")
+        .arg(box);
+}
+
+QString numberBesideNonPlastic(const QString& box, const QString& nonPlasticBox) {
+    return QCoreApplication::translate("SoilClassifier",
+                                       "در «%1» عدد آمده است، ولی «%2» نمونه را غیرخمیری (NP) "
+                                       "می‌داند. لطفاً مقدارها را "
+                                       "اصلاح کنید.")
+        .arg(box, nonPlasticBox);
+}
+
 QString savePng() {
     return QCoreApplication::translate("SoilClassifier", "ذخیره با قالب PNG");
 }

@@ -170,10 +170,12 @@ private slots:
         QMenu* menu = rightClickPanel();
         QVERIFY(menu);
         QCOMPARE(menu->layoutDirection(), Qt::RightToLeft);
-        QCOMPARE(menuItems(menu), QStringList({QString::fromUtf8("کپی نتیجه (disabled)"),
-                                               QString::fromUtf8("کپی نتیجه با ورودی\u200Cها و "
-                                                                 "توضیح (disabled)"),
-                                               QString::fromUtf8("نمایش روی نمودار")}));
+        QCOMPARE(menuItems(menu),
+                 QStringList({QString::fromUtf8("کپی نتیجه (disabled)"),
+                              QString::fromUtf8("کپی نتیجه با ورودی\u200Cها و "
+                                                "توضیح (disabled)"),
+                              QString::fromUtf8("قواعد استاندارد (ASTM D2487 و AASHTO M 145)"),
+                              QString::fromUtf8("نمایش روی نمودار")}));
         menu->close();
         click(*form, "KewlButtons6");
         menu = rightClickPanel();
