@@ -36,37 +36,36 @@ QString answerByAashtoStandard() {
 }
 
 QString finerPassesMore(const QString& finer, const QString& coarser) {
-    return QCoreApplication::translate(
-               "SoilClassifier",
-               "مقدار «%1» از مقدار «%2» بیشتر است، ولی از الک ریزتر نمی‌تواند بیش از "
-               "الک "
-               "درشت‌تر رد شود. لطفاً مقدارها را اصلاح کنید.")
+    return QCoreApplication::translate("SoilClassifier",
+                                       "مقدار «%1» از مقدار «%2» بیشتر است، "
+                                       "ولی از الک ریزتر نمی\u200Cتواند بیش از الک "
+                                       "درشت\u200Cتر رد شود. لطفاً مقدارها را اصلاح کنید.")
         .arg(finer, coarser);
 }
 
 QString negativeValue(const QString& box) {
-    return QCoreApplication::translate("SoilClassifier", "مقدار «%1» نمی‌تواند منفی باشد. لطفاً "
-                                                         "مقدار را اصلاح کنید.")
-        .arg(box);
-}
-
-QString notAboveZero(const QString& box) {
-    return QCoreApplication::translate(
-               "SoilClassifier", "مقدار «%1» باید بیشتر از صفر باشد. لطفاً مقدار را اصلاح کنید.")
-        .arg(box);
-}
-
-QString belowOne(const QString& box) {
-    return QCoreApplication::translate("SoilClassifier", "مقدار «%1» نمی‌تواند کمتر از 1 باشد. "
+    return QCoreApplication::translate("SoilClassifier", "مقدار «%1» نمی\u200Cتواند منفی باشد. "
                                                          "لطفاً مقدار را اصلاح کنید.")
         .arg(box);
 }
 
-QString numberBesideNonPlastic(const QString& box, const QString& nonPlasticBox) {
+QString notAboveZero(const QString& box) {
+    return QCoreApplication::translate("SoilClassifier", "مقدار «%1» باید بیشتر از صفر باشد. "
+                                                         "لطفاً مقدار را اصلاح کنید.")
+        .arg(box);
+}
+
+QString belowOne(const QString& box) {
     return QCoreApplication::translate("SoilClassifier",
-                                       "در «%1» عدد آمده است، ولی «%2» نمونه را غیرخمیری (NP) "
-                                       "می‌داند. لطفاً مقدارها را "
-                                       "اصلاح کنید.")
+                                       "مقدار «%1» نمی\u200Cتواند کمتر از 1 باشد. "
+                                       "لطفاً مقدار را اصلاح کنید.")
+        .arg(box);
+}
+
+QString numberBesideNonPlastic(const QString& box, const QString& nonPlasticBox) {
+    return QCoreApplication::translate("SoilClassifier", "در «%1» عدد آمده است، ولی «%2» نمونه را "
+                                                         "غیرخمیری (NP) می\u200Cداند. "
+                                                         "لطفاً مقدارها را اصلاح کنید.")
         .arg(box, nonPlasticBox);
 }
 

@@ -242,10 +242,6 @@ TEST(UnifiedByStandard, SaysWhyInItsPath) {
     EXPECT_EQ(path[1], "in the coarse part, gravel 48 % is more than sand 3 %: gravel (G)");
     EXPECT_EQ(explainUnified(*gravel, Language::Persian, {})[1],
               "\u200Fدر بخش درشت، شن \u206648\u2069 % بیش از ماسه \u20663\u2069 % است: شن (G)");
-    const auto band = byStandard(s("90", "100", "20", "5"));
-    EXPECT_EQ(explainUnified(*band, Language::English, {})[1],
-              "PI = 5 \u2265 0.73 \u00D7 (LL \u2212 20) = 0 and 4 \u2264 PI = 5 \u2264 7: silty "
-              "clay (C-M)");
     const auto nonPlastic = byStandard(s("60", "100", "", "NP"));
     EXPECT_EQ(explainUnified(*nonPlastic, Language::English, {})[1],
               "non-plastic (NP); no LL: the liquid limit of a non-plastic soil is taken as 0: silt "
