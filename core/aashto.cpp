@@ -90,22 +90,6 @@ bool AashtoResult::nonPlasticNote() const {
     return rules == Rules::Standard && sample.nonPlastic && !zeroIndexNote();
 }
 
-const AashtoGroup* AashtoResult::group() const {
-    if (rules == Rules::Standard) {
-        for (const AashtoRowTest& row : rows) {
-            if (row.passed()) {
-                return row.group;
-            }
-        }
-        return nullptr;
-    }
-    const AashtoGroup* last = nullptr;
-    for (const AashtoRowTest& row : rows) {
-        last = row.passed() ? row.group : last;
-    }
-    return last;
-}
-
 std::size_t AashtoResult::passedRows() const {
     return static_cast<std::size_t>(
         std::count_if(rows.begin(), rows.end(), [](const AashtoRowTest& r) { return r.passed(); }));
@@ -172,7 +156,9 @@ std::optional<AashtoResult> classifyAashtoByWindow(const AashtoSample& sample, D
     const std::span<const AashtoGroup> rows = result->coarse ? coarseGroups() : fineGroups();
     const RowValues values(sample);
     for (const AashtoGroup& row : rows) {
-        testRow(result->rows.emplace_back(), row, values, Rules::Window, detail);
+        AashtoRowTest& test = result->rows.emplace_back();
+        testRow(test, row, values, Rules::Window, detail);
+        result->found = test.passed() ? test.group : result->found; // the last that passes
     }
     return result;
 }

@@ -88,6 +88,8 @@ struct AashtoResult {
     // The standard's index before it is rounded: the full or the partial formula, or 0 for the
     // groups whose index is 0 and for a non-plastic soil.
     double standardIndex = 0;
+    // The group the rows give, found once they are tested; see group().
+    const AashtoGroup* found = nullptr;
 
     bool negativeIndex() const;
     // The group index as shown: by the window's rules 0 when negative or set by a row, by the
@@ -98,7 +100,7 @@ struct AashtoResult {
     bool nonPlasticNote() const;
     // The group of the last row that passed (the window's rules) or of the first (the
     // standard's), or null when no row takes the sample.
-    const AashtoGroup* group() const;
+    const AashtoGroup* group() const { return found; }
     std::size_t passedRows() const;
     // The rows that failed the fewest conditions, for a sample that no row takes.
     std::vector<const AashtoRowTest*> closestRows() const;

@@ -159,6 +159,7 @@ std::optional<AashtoResult> classifyAashtoByStandard(const AashtoSample& sample,
         AashtoRowTest& test = result->rows.emplace_back();
         testRow(test, row, values, Rules::Standard, detail);
         if (test.passed()) {
+            result->found = test.group; // the first that fits
             break;
         }
     }

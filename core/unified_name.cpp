@@ -21,8 +21,17 @@ constexpr double kNamedFraction = 15;
 constexpr double kCoarseQualifier = 15;
 constexpr double kCoarsePrefix = 30;
 
+// A percentage to nine decimals, rounded half away from zero as std::round does, without its
+// library call: every classification works out its fractions.
 double withoutNoise(double percent) {
-    return std::round(percent * 1e9) / 1e9;
+    const double scaled = percent * 1e9;
+    if (!(std::fabs(scaled) < 1e15)) {
+        return percent; // no noise below its ninth decimal to remove
+    }
+    const auto whole = static_cast<std::int64_t>(scaled);
+    const double part = scaled - static_cast<double>(whole); // exact
+    const std::int64_t rounded = whole + (part >= 0.5 ? 1 : part <= -0.5 ? -1 : 0);
+    return static_cast<double>(rounded) / 1e9;
 }
 
 // What a name says of the fractions: how much coarse soil a fine soil has, whether sand is at

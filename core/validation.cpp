@@ -5,6 +5,7 @@
 #include "unified.h"
 
 #include <cmath>
+#include <limits>
 
 namespace classifier {
 namespace {
@@ -123,6 +124,25 @@ FieldReading rawReading(std::optional<std::string_view> text, Quantity field,
     return {std::nullopt, Problem::NotANumber};
 }
 
+// The values each kind of field accepts: from `low` (or above it, when it is excluded) up to
+// `high`, and the problem of a value outside them. Indexed by Accepts.
+struct Range {
+    double low;
+    bool lowExcluded;
+    double high;
+    Problem below;
+    Problem above;
+};
+constexpr double kNoLimit = std::numeric_limits<double>::infinity();
+constexpr std::array<Range, 6> kRanges = {{
+    {0, false, 100, Problem::Outside0To100, Problem::Outside0To100}, // Percentage
+    {0, false, kNoLimit, Problem::Below0, Problem::Below0},          // NotNegative
+    {-kNoLimit, false, kNoLimit, Problem::Below0, Problem::Below0},  // Any
+    {0, true, kNoLimit, Problem::NotAbove0, Problem::NotAbove0},     // Positive
+    {1, false, kNoLimit, Problem::Below1, Problem::Below1},          // AtLeast1
+    {-kNoLimit, false, kNoLimit, Problem::Below0, Problem::Below0},  // YesOrNo
+}};
+
 // The reading held against the values the field accepts.
 FieldReading bounded(const FieldReading& reading, Accepts accepts, bool nonPlastic) {
     if (reading.nonPlastic && !nonPlastic) {
@@ -132,26 +152,12 @@ FieldReading bounded(const FieldReading& reading, Accepts accepts, bool nonPlast
         return reading;
     }
     const double v = *reading.value;
-    std::optional<Problem> problem;
-    switch (accepts) {
-    case Accepts::Percentage:
-        problem = v < 0 || v > 100 ? std::optional(Problem::Outside0To100) : std::nullopt;
-        break;
-    case Accepts::NotNegative:
-        problem = v < 0 ? std::optional(Problem::Below0) : std::nullopt;
-        break;
-    case Accepts::Positive:
-        problem = v <= 0 ? std::optional(Problem::NotAbove0) : std::nullopt;
-        break;
-    case Accepts::AtLeast1:
-        problem = v < 1 ? std::optional(Problem::Below1) : std::nullopt;
-        break;
-    case Accepts::Any:
-    case Accepts::YesOrNo:
-        break;
+    const Range& range = kRanges[static_cast<std::size_t>(accepts)];
+    if (v < range.low || (range.lowExcluded && v == range.low)) {
+        return {std::nullopt, range.below};
     }
-    if (problem) {
-        return {std::nullopt, problem};
+    if (v > range.high) {
+        return {std::nullopt, range.above};
     }
     return reading;
 }
