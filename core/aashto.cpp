@@ -35,14 +35,15 @@ void testRow(AashtoRowTest& result, const AashtoGroup& group, const RowValues& v
     for (const Condition& c : group.conditions) {
         const double bound =
             c.boundKind == Bound::PlasticityIndex ? values[Q::PlasticityIndex] : c.bound;
-        const double value = values[c.quantity];
-        const Comparison comparison =
-            rules == Rules::Standard
-                ? compareAsTyped(c.quantity, value, c.relation, bound, c.boundKind)
-                : compare(c.quantity, value, c.relation, bound, c.boundKind);
-        result.holds = result.holds && comparison.holds;
+        // Only a side worked out from the sample (LL − 30) carries binary noise; the standard
+        // rules take it as typed.
+        const double value = rules == Rules::Standard && c.quantity == Q::LiquidLimitLess30
+                                 ? asTyped(values[c.quantity], bound)
+                                 : values[c.quantity];
+        result.holds = result.holds && holds(value, c.relation, bound, 0);
         if (detail == Detail::Path) {
-            result.comparisons.push_back(comparison);
+            result.comparisons.push_back(
+                compare(c.quantity, value, c.relation, bound, c.boundKind));
         }
         // The window's path counts every failed condition, to name the rows that came closest;
         // otherwise a row ends at its first.

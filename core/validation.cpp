@@ -99,29 +99,48 @@ std::optional<bool> yesOrNo(std::string_view text) {
     return std::nullopt;
 }
 
-// The field as typed, without its bounds.
-FieldReading rawReading(std::optional<std::string_view> text, Quantity field,
-                        const NumberFormat& format) {
-    if (!text) {
-        return {std::nullopt, Problem::Missing};
-    }
+// The field as typed, without its bounds, written where the reading is kept. (Written in
+// place rather than returned: a reading built in pieces and copied whole at once costs a stall
+// of the processor's store forwarding, at every field of every row.)
+void readRaw(FieldReading& out, std::string_view text, Quantity field, const NumberFormat& format) {
+    out.nonPlastic = false;
     if (field != Q::Organic) {
-        if (const std::optional<double> value = parseNumber(*text, format)) {
-            return {value, std::nullopt};
+        if (const std::optional<double> value = parseNumber(text, format)) {
+            out.value = value;
+            out.problem.reset();
+            return;
         }
     }
-    if (blank(*text)) {
-        return {std::nullopt, Problem::Empty};
+    out.value.reset();
+    if (blank(text)) {
+        out.problem = Problem::Empty;
+        return;
     }
     if (field == Q::Organic) {
-        const std::optional<bool> organic = yesOrNo(*text);
-        return organic ? FieldReading{*organic ? 1.0 : 0.0, std::nullopt}
-                       : FieldReading{std::nullopt, Problem::NotYesOrNo};
+        const std::optional<bool> organic = yesOrNo(text);
+        if (organic) {
+            out.value = *organic ? 1.0 : 0.0;
+            out.problem.reset();
+        } else {
+            out.problem = Problem::NotYesOrNo;
+        }
+        return;
     }
-    if (sameLetters(trimmed(*text), "np")) {
-        return {std::nullopt, std::nullopt, true};
+    if (sameLetters(trimmed(text), "np")) {
+        out.problem.reset();
+        out.nonPlastic = true;
+        return;
     }
-    return {std::nullopt, Problem::NotANumber};
+    out.problem = Problem::NotANumber;
+}
+
+FieldReading rawReading(std::optional<std::string_view> text, Quantity field,
+                        const NumberFormat& format) {
+    FieldReading reading; // missing
+    if (text) {
+        readRaw(reading, *text, field, format);
+    }
+    return reading;
 }
 
 // The values each kind of field accepts: from `low` (or above it, when it is excluded) up to
@@ -143,23 +162,32 @@ constexpr std::array<Range, 6> kRanges = {{
     {-kNoLimit, false, kNoLimit, Problem::Below0, Problem::Below0},  // YesOrNo
 }};
 
-// The reading held against the values the field accepts.
-FieldReading bounded(const FieldReading& reading, Accepts accepts, bool nonPlastic) {
-    if (reading.nonPlastic && !nonPlastic) {
-        return {std::nullopt, Problem::NotANumber};
+// The reading held against the values the field accepts, written over `out`, which holds it
+// as read.
+void bound(FieldReading& out, Accepts accepts, bool nonPlastic) {
+    if (out.nonPlastic && !nonPlastic) {
+        out.nonPlastic = false;
+        out.problem = Problem::NotANumber;
+        return;
     }
-    if (!reading.value) {
-        return reading;
+    if (!out.value) {
+        return;
     }
-    const double v = *reading.value;
+    const double v = *out.value;
     const Range& range = kRanges[static_cast<std::size_t>(accepts)];
     if (v < range.low || (range.lowExcluded && v == range.low)) {
-        return {std::nullopt, range.below};
+        out.value.reset();
+        out.problem = range.below;
+    } else if (v > range.high) {
+        out.value.reset();
+        out.problem = range.above;
     }
-    if (v > range.high) {
-        return {std::nullopt, range.above};
-    }
-    return reading;
+}
+
+FieldReading bounded(const FieldReading& reading, Accepts accepts, bool nonPlastic) {
+    FieldReading held = reading;
+    bound(held, accepts, nonPlastic);
+    return held;
 }
 
 // Reads every field of the rules that is not optional; the values land in rule order.
@@ -186,7 +214,7 @@ FieldReadings readAll(const FieldTexts& texts, std::span<const FieldRule> rules,
     for (const FieldRule& rule : rules) {
         const std::optional<std::string_view> text = texts.text(rule.field);
         if (text) { // a reading starts out missing
-            readings[rule.field] = rawReading(text, rule.field, format);
+            readRaw(readings[rule.field], *text, rule.field, format);
         }
     }
     return readings;
@@ -229,14 +257,11 @@ Checked<AashtoSample> windowAashto(const FieldReadings& raw) {
 class StandardFields {
 public:
     StandardFields(const FieldReadings& raw, std::span<const FieldRule> rules, FieldErrors& errors)
-        : errors_(errors) {
+        : readings_(raw), errors_(errors) {
         for (const FieldRule& rule : rules) {
-            const FieldReading& reading = raw[rule.field];
-            if (reading.problem == Problem::Missing) {
-                continue; // as the readings start out
-            }
-            readings_[rule.field] = bounded(reading, rule.accepts, rule.nonPlastic);
-            nonPlastic_ = nonPlastic_ || reading.nonPlastic;
+            FieldReading& reading = readings_[rule.field];
+            nonPlastic_ = nonPlastic_ || (rule.nonPlastic && reading.nonPlastic);
+            bound(reading, rule.accepts, rule.nonPlastic);
         }
     }
 

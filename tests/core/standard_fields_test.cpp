@@ -78,6 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
         Typed{{{Q::PlasticityIndex, "NP"}, {Q::PlasticLimit, "20"}},
               {error(Q::PlasticLimit, Problem::NumberBesideNonPlastic, Need::Always,
                      Q::PlasticityIndex)}},
+        // NP says nothing in a field that does not take it
+        Typed{{{Q::Fines, "60"}, {Q::Cc, "NP"}}, {}},
         Typed{{{Q::PlasticLimit, "NP"}},
               {error(Q::PlasticityIndex, Problem::NumberBesideNonPlastic, Need::Always,
                      Q::PlasticLimit)}},
