@@ -42,8 +42,7 @@ void RowErrors::add(const FieldError& error) {
     const std::uint32_t key = byte(error.field) | byte(error.problem) << 8 |
                               byte(error.need) << 16 |
                               (error.with ? byte(*error.with) : 0xFFu) << 24;
-    const auto [at, added] = written_.try_emplace(key);
-    if (added) {
+    text_ += written_.get(key, [&] {
         std::string columns(columnName(error.field));
         if (error.with) {
             columns += ", ";
@@ -56,9 +55,8 @@ void RowErrors::add(const FieldError& error) {
         } else {
             writer.verdict(wordOf(error.problem));
         }
-        at->second = writer.take();
-    }
-    text_ += at->second;
+        return writer.take();
+    });
 }
 
 void RowErrors::addFieldCount(std::size_t fields, std::size_t headerFields) {

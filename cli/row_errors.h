@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text_cache.h"
+
 #include "core/comparison.h"
 #include "core/language.h"
 #include "core/validation.h"
@@ -8,7 +10,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 namespace classifier::cli {
 
@@ -34,7 +35,7 @@ private:
 
     Language language_;
     std::string text_;
-    std::unordered_map<std::uint32_t, std::string> written_; // the text of each kind of error
+    TextCache written_; // the text of each kind of error
 };
 
 } // namespace classifier::cli

@@ -1,6 +1,7 @@
 #include "sheet.h"
 
 #include "output.h"
+#include "text_cache.h"
 
 #include "core/aashto.h"
 #include "core/number_text.h"
@@ -9,8 +10,8 @@
 #include "core/validation.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
-#include <unordered_map>
 
 namespace classifier::cli {
 namespace {
@@ -103,18 +104,13 @@ private:
 
     // A sheet holds few kinds of sample: each kind is named once, by its name key.
     template <class Make>
-    std::string_view named(std::unordered_map<std::uint64_t, std::string>& cache,
-                           const UnifiedResult& result, Make make) {
-        const auto [at, added] = cache.try_emplace(result.nameKey());
-        if (added) {
-            at->second = make();
-        }
-        return at->second;
+    std::string_view named(TextCache& cache, const UnifiedResult& result, Make make) {
+        return cache.get(result.nameKey(), make);
     }
 
     std::string symbol_;
-    std::unordered_map<std::uint64_t, std::string> names_;
-    std::unordered_map<std::uint64_t, std::string> otherAnswers_;
+    TextCache names_;
+    TextCache otherAnswers_;
 };
 
 class AashtoSheet : public SheetClassifier {
@@ -138,7 +134,7 @@ private:
         if (!checked.sample()) {
             errors_.add(checked.errors());
             if (other) {
-                setOtherAnswer(answerText(*other, language_, kDecimalPoint));
+                texts_[otherRulesColumn()] = otherAnswer(*other);
             }
             return;
         }
@@ -159,7 +155,7 @@ private:
         if (!other) {
             setOtherRefusal(otherChecked.errors());
         } else if (!sameAnswer(*result, *other)) {
-            setOtherAnswer(answerText(*other, language_, kDecimalPoint));
+            texts_[otherRulesColumn()] = otherAnswer(*other);
         }
         if (explain_) {
             setExplanation(explainAashto(*result, language_, kDecimalPoint));
@@ -185,8 +181,26 @@ private:
         return *joined;
     }
 
+    // The other rule set's answer; those without a group or with a whole index (most of a
+    // sheet's) are written once.
+    std::string_view otherAnswer(const AashtoResult& other) {
+        const double index = other.shownIndex();
+        const bool whole = index == std::trunc(index) && index >= 0 && index < 1e6;
+        if (other.group() && !whole) {
+            otherAnswer_ = answerText(other, language_, kDecimalPoint);
+            return otherAnswer_;
+        }
+        const std::uint64_t group =
+            other.group() ? static_cast<std::uint64_t>(other.group()->name) : 0xFF;
+        const std::uint64_t key =
+            group << 32 | static_cast<std::uint64_t>(other.group() ? index : 0);
+        return otherAnswers_.get(key, [&] { return answerText(other, language_, kDecimalPoint); });
+    }
+
     std::string index_;
     std::string designation_;
+    std::string otherAnswer_;
+    TextCache otherAnswers_;
     std::array<std::optional<std::string>, 8> notes_;
 };
 
