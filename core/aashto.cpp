@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <span>
 
 namespace classifier {
@@ -123,8 +124,19 @@ double partialGroupIndex(const AashtoSample& s) {
 }
 
 double wholeGroupIndex(double index) {
-    index = std::round(index * 1e9) / 1e9; // a typed half stays a half
-    return index <= 0 ? 0.0 : std::floor(index + 0.5);
+    if (!(index > 0)) {
+        return 0.0;
+    }
+    if (index >= 1e6) {
+        index = std::round(index * 1e9) / 1e9;
+        return std::floor(index + 0.5);
+    }
+    // To the nearest nanounit first, so that a typed half stays a half, then halves up; in
+    // whole numbers, without a library call, as every row of a sheet asks for it.
+    const double scaled = index * 1e9;
+    const auto whole = static_cast<std::int64_t>(scaled);
+    const std::int64_t nanos = whole + (scaled - static_cast<double>(whole) >= 0.5 ? 1 : 0);
+    return static_cast<double>((nanos + 500'000'000) / 1'000'000'000);
 }
 
 double groupIndex(const AashtoSample& s) {
