@@ -2,6 +2,7 @@
 // in and out, and its peak memory for 1,000 rows against 10,000,000 rows, without and with a
 // chart of the samples.
 //   cli_throughput SOIL_CLASSIFY [ROWS]    (ROWS default 1,000,000)
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -32,18 +33,29 @@ const Method kMethods[] = {{"unified", "sample,depth,p200,p4,ll,pi,cc,cu", 6},
                            {"aashto", "sample,depth,p200,p40,p10,ll,pi", 5}};
 
 // Writes the sheet to fd in blocks: sample id, depth, then sieve percentages, limits and
-// coefficients with one decimal, as a lab types them.
+// coefficients with one decimal, as a lab types them: a finer sieve passes no more than a coarser
+// one, PI is no more than LL, Cu is at least 1. (A sheet of independent random values would be
+// mostly impossible samples, which the standard rules refuse.)
 void writeSheet(int fd, const Method& method, long rows) {
     std::mt19937 random(7);
     std::uniform_int_distribution<int> tenths(0, 1000);
     std::string block = std::string(method.header) + "\n";
     char row[160];
+    const int sieves = method.columns == 6 ? 2 : 3;
     for (long i = 0; i < rows; ++i) {
         int length = std::snprintf(row, sizeof row, "BH%ld-%ld,%ld.5", i % 97, i, i % 30);
+        int values[6];
         for (int c = 0; c < method.columns; ++c) {
-            const int value = tenths(random) / (c >= 2 ? 2 : 1);
-            length += std::snprintf(row + length, sizeof row - length, ",%d.%d", value / 10,
-                                    value % 10);
+            values[c] = tenths(random) / (c >= sieves ? 2 : 1);
+        }
+        std::sort(values, values + sieves);
+        values[sieves + 1] = values[sieves + 1] * values[sieves] / 500; // PI within LL
+        if (method.columns == 6) {
+            values[5] += 10; // Cu of 1 or more
+        }
+        for (int c = 0; c < method.columns; ++c) {
+            length += std::snprintf(row + length, sizeof row - length, ",%d.%d", values[c] / 10,
+                                    values[c] % 10);
         }
         block.append(row, static_cast<std::size_t>(length)).push_back('\n');
         if (block.size() >= (1 << 16) || i + 1 == rows) {
@@ -128,10 +140,9 @@ void throughput(const std::string& program, const Method& method, long rows,
     }
     std::printf("%-8s %ld rows, %.1f MB in, %.1f MB out: %.3f s (%.3f s CPU): "
                 "%.2f million rows/s, %.0f MB/s in (by CPU time %.2f million rows/s)\n",
-                method.name, rows, megabytes,
-                static_cast<double>(fs::file_size(classified)) / 1e6, best.wall, best.cpu,
-                static_cast<double>(rows) / best.wall / 1e6, megabytes / best.wall,
-                static_cast<double>(rows) / best.cpu / 1e6);
+                method.name, rows, megabytes, static_cast<double>(fs::file_size(classified)) / 1e6,
+                best.wall, best.cpu, static_cast<double>(rows) / best.wall / 1e6,
+                megabytes / best.wall, static_cast<double>(rows) / best.cpu / 1e6);
 }
 
 void memory(const std::string& program, const Method& method, const fs::path& directory,

@@ -13,9 +13,14 @@ constexpr std::string_view kUsage =
 Classify every sample of a lab sheet (CSV) by the Unified or the AASHTO system.
 
   FILE                CSV input; "-" or none: standard input
+  --rules standard|window
+                      standard (default): ASTM D2487 and AASHTO M 145; window: the
+                      Soil Classifier window's own rules. The column "other_rules" gives
+                      the other rule set's answer where it differs
   -o, --output F      write to F, once complete, instead of standard output
   --format csv|json   csv (default) or JSON Lines, one object per input row
-  --explain           add the column "explanation": the decision path, steps joined by " | "
+  --explain           add the column "explanation": the decision path of the chosen rules,
+                      steps joined by " | "
   --lang fa|en        language of names, materials, notes and explanations;
                       default fa when LC_ALL, LC_MESSAGES or LANG (first set) starts with "fa",
                       else en
@@ -34,7 +39,8 @@ Classify every sample of a lab sheet (CSV) by the Unified or the AASHTO system.
   -h, --help          this usage
   --version           the program's version
 
-Columns read: unified p200, p4, ll, pi, cc, cu; aashto p200, p40, p10, ll, pi.
+Columns read: unified p200, p4, ll, pi, pl, cc, cu, d10, d30, d60, ll_oven_dried, organic;
+aashto p200, p40, p10, ll, pi, pl. "NP" in ll, pi or pl: non-plastic.
 Exit status: 0 every row classified, 1 a row has an error, 2 the command could not run.
 )usage";
 
@@ -60,10 +66,13 @@ CommandLine parseCommandLine(std::span<const char* const> arguments) {
     std::string method;
     std::string format = "csv";
     std::string language;
+    std::string rules = "standard";
     app.add_option("method", method, "unified or aashto")
         ->required()
         ->check(CLI::IsMember({"unified", "aashto"}));
     app.add_option("file", o.input, "CSV input");
+    app.add_option("--rules", rules, "standard or window")
+        ->check(CLI::IsMember({"standard", "window"}));
     app.add_option("-o,--output", o.output, "output file");
     app.add_option("--format", format, "csv or json")->check(CLI::IsMember({"csv", "json"}));
     app.add_flag("--explain", o.explain, "add the decision path");
@@ -127,6 +136,7 @@ CommandLine parseCommandLine(std::span<const char* const> arguments) {
     if (!decimal.empty()) {
         o.decimalSign = decimal;
     }
+    o.rules = rules == "window" ? Rules::Window : Rules::Standard;
     if (!language.empty()) {
         o.language = language == "fa" ? Language::Persian : Language::English;
     }

@@ -2,6 +2,7 @@
 
 #include "core/language.h"
 #include "core/method.h"
+#include "core/rules.h"
 #include "sheet/columns.h"
 
 #include <optional>
@@ -16,6 +17,8 @@ enum class Format { Csv, JsonLines };
 
 struct Options {
     Method method = Method::Unified;
+    // A report needs the standard's answer; the window's rules are there to compare with.
+    Rules rules = Rules::Standard;
     std::string input = "-"; // "-": standard input
     std::optional<std::string> output;
     Format format = Format::Csv;

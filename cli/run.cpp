@@ -101,12 +101,13 @@ void classifySheet(const InputFile& input, Language language, sheet::CsvReader& 
 }
 
 // The chart of every classified sample.
-void writeChart(Destination& destination, Method method, ChartSampleSet& samples,
+void writeChart(Destination& destination, Method method, Rules rules, ChartSampleSet& samples,
                 Language language) {
     const Chart chart =
         method == Method::Unified
-            ? unifiedChart(std::move(samples.drawn()), ChartLayer::FineSoil, &samples.rest())
-            : aashtoChart(std::move(samples.drawn()), ChartLayer::AashtoFine, &samples.rest());
+            ? unifiedChart(std::move(samples.drawn()), ChartLayer::FineSoil, rules, &samples.rest())
+            : aashtoChart(std::move(samples.drawn()), ChartLayer::AashtoFine, rules,
+                          &samples.rest());
     Output output(destination.fd(), destination.name());
     output.put(chartSvg(chart, language));
     output.flush();
@@ -130,7 +131,7 @@ int classify(const Options& options, const Environment& environment, int standar
     reader.emplace([&](Row row) { run.take(row, *reader); });
     classifySheet(input, language, *reader, run, output);
     if (Destination* chart = outputs.chart()) {
-        writeChart(*chart, options.method, *samples, language);
+        writeChart(*chart, options.method, options.rules, *samples, language);
     }
     outputs.commit();
     if (!options.quiet) {

@@ -1,5 +1,7 @@
 #include "sheet_layout.h"
 
+#include "sheet/row_classifier.h"
+
 #include <algorithm>
 
 namespace classifier::cli {
@@ -35,9 +37,9 @@ bool needsQuotes(std::string_view text) {
 
 SheetLayout::SheetLayout(Row header, std::span<const std::string_view> resultNames)
     : headerNames_(header.begin(), header.end()), width_(header.size()) {
-    // Classified before: every result column but the explanation is in the header.
+    // Classified before: every result column but the optional ones is in the header.
     const bool before = std::all_of(resultNames.begin(), resultNames.end(), [&](auto name) {
-        return name == kExplanation || find(header, name) != kNone;
+        return sheet::optionalResult(name) || find(header, name) != kNone;
     });
     std::vector<std::size_t> resultColumns(resultNames.size(), kNone);
     std::size_t explanationColumn = kNone;
@@ -48,6 +50,13 @@ SheetLayout::SheetLayout(Row header, std::span<const std::string_view> resultNam
         explanationColumn = find(header, kExplanation);
         extrasColumn_ = find(header, kExtraFields);
     }
+    const auto addMissingResults = [&] {
+        for (std::size_t r = 0; r < resultNames.size(); ++r) {
+            if (resultColumns[r] == kNone) {
+                columns_.push_back({Source::Result, r, std::string(resultNames[r])});
+            }
+        }
+    };
     for (std::size_t i = 0; i < header.size(); ++i) {
         const auto result = std::find(resultColumns.begin(), resultColumns.end(), i);
         if (result != resultColumns.end()) {
@@ -57,18 +66,15 @@ SheetLayout::SheetLayout(Row header, std::span<const std::string_view> resultNam
         } else if (i == explanationColumn) {
             columns_.push_back({Source::Empty, i, headerNames_[i]});
         } else if (i == extrasColumn_) {
+            addMissingResults(); // the results stay before the extra fields
             columns_.push_back({Source::Extras, i, headerNames_[i]});
         } else {
             columns_.push_back({Source::Input, i, headerNames_[i]});
             inputColumns_.push_back(i);
         }
     }
-    for (std::size_t r = 0; r < resultNames.size(); ++r) {
-        if (resultColumns[r] == kNone) {
-            columns_.push_back({Source::Result, r, std::string(resultNames[r])});
-        }
-    }
     if (extrasColumn_ == kNone) {
+        addMissingResults();
         columns_.push_back({Source::Extras, kNone, std::string(kExtraFields)});
     }
     plain_ = inputColumns_.size() == width_;

@@ -16,8 +16,10 @@ inline constexpr std::string_view kExtraFields = "extra_fields";
 
 // Where each column of the classified sheet comes from. The input's columns stay in their
 // places, and the results follow them. A sheet classified before, whose header holds every
-// result column of the method, is classified again in place: its old results are replaced by
-// the new ones where they stand, an old explanation the run does not write is emptied, and its
+// result column of the method (an explanation and the columns earlier versions did not write
+// may be missing), is classified again in place: its old results are replaced by the new ones
+// where they stand, missing ones go before extra_fields, an old explanation the run does not
+// write is emptied, and its
 // extra_fields column is read back as the row's extra fields, so that a second run writes the
 // same sheet as the first.
 class SheetLayout {

@@ -24,7 +24,8 @@ std::span<const FieldRule> fieldsOf(Method method) {
 SheetRun::SheetRun(const Options& options, Language language, Output& output,
                    ChartSampleSet* samples)
     : options_(options), output_(output), samples_(samples),
-      sheet_(sheet::RowClassifier::create(options.method, language, options.explain)) {
+      sheet_(
+          sheet::RowClassifier::create(options.method, options.rules, language, options.explain)) {
     if (samples_) {
         sheet_->keepChartSamples();
     }

@@ -1,5 +1,6 @@
 // The AASHTO decision path in words.
 #include "aashto.h"
+#include "aashto_parts.h"
 #include "number_text.h"
 #include "path_text.h"
 
@@ -25,21 +26,6 @@ std::string workedFormula(const AashtoResult& result, const NumberFormat& format
     const auto n = [&format](double value) { return formatNumber(value, format); };
     return formula(n(s.liquidLimit), n(s.fines), n(s.plasticityIndex), format) + " = " +
            n(result.groupIndex);
-}
-
-std::string rowText(const AashtoRowTest& row, Language language, const NumberFormat& format) {
-    StepWriter writer(language, format);
-    writer.symbols(row.group->compactLabel);
-    if (const Comparison* failure = row.firstFailure()) {
-        writer.verdict(Word::Failed).words(Word::Comma).comparisons({failure, 1}, Word::Comma);
-        return writer.take();
-    }
-    writer.verdict(Word::Passed).words(Word::Comma);
-    writer.comparisons({row.comparisons.begin(), row.comparisons.end()}, Word::Comma);
-    if (row.group->writesZeroIndex) {
-        writer.words(Word::Semicolon).words(Word::WritesZeroIndex);
-    }
-    return writer.take();
 }
 
 // Only the failed conditions of each row: "A-1-b (PI = 8 > 6)".
@@ -81,21 +67,71 @@ std::string conclusion(const AashtoResult& result, Language language, const Numb
     return writer.take();
 }
 
+// The sign test of the index, as the window shows it.
+std::string signLine(const AashtoResult& result, Language language, const NumberFormat& format) {
+    const Comparison negative = negativeIndexTest(result.groupIndex);
+    return StepWriter(language, format)
+        .comparisons({&negative, 1}, Word::Comma)
+        .verdict(negative.holds ? Word::ShownAsZero : Word::ShownAsItIs)
+        .take();
+}
+
 } // namespace
+
+std::string rowText(const AashtoRowTest& row, Language language, const NumberFormat& format) {
+    StepWriter writer(language, format);
+    writer.symbols(row.group->compactLabel);
+    if (const Comparison* failure = row.firstFailure()) {
+        writer.verdict(Word::Failed).words(Word::Comma).comparisons({failure, 1}, Word::Comma);
+        return writer.take();
+    }
+    writer.verdict(Word::Passed).words(Word::Comma);
+    writer.comparisons({row.comparisons.begin(), row.comparisons.end()}, Word::Comma);
+    if (row.group->writesZeroIndex) {
+        writer.words(Word::Semicolon).words(Word::WritesZeroIndex);
+    }
+    return writer.take();
+}
+
+std::string groupLine(const AashtoResult& result, Language language, const NumberFormat& format) {
+    const AashtoGroup* group = result.group();
+    if (!group) {
+        return conclusion(result, language, format);
+    }
+    for (const AashtoRowTest& row : result.rows) {
+        if (row.group == group) {
+            return rowText(row, language, format);
+        }
+    }
+    return conclusion(result, language, format);
+}
+
+std::string indexLine(const AashtoResult& result, Language language, const NumberFormat& format) {
+    if (result.rules == Rules::Standard) {
+        return standardIndexLine(result, language, format);
+    }
+    // The worked formula, and what the window shows of it.
+    StepWriter writer(language, format);
+    writer.symbols(workedFormula(result, format));
+    const double shown = result.shownIndex();
+    if (shown != result.groupIndex) {
+        writer.verdict(formatNumber(shown, format));
+    }
+    return writer.take();
+}
 
 std::vector<std::string> explainAashto(const AashtoResult& result, Language language,
                                        const NumberFormat& format) {
+    if (result.rules == Rules::Standard) {
+        return explainAashtoByStandard(result, language, format);
+    }
     std::vector<std::string> lines;
     lines.push_back(StepWriter(language, format)
                         .words(Word::GroupIndex)
                         .symbols(formula("LL", "F200", "PI", format))
                         .take());
     lines.push_back(StepWriter(language, format).symbols(workedFormula(result, format)).take());
-    const Comparison negative = negativeIndexTest(result.groupIndex);
-    lines.push_back(StepWriter(language, format)
-                        .comparisons({&negative, 1}, Word::Comma)
-                        .verdict(negative.holds ? Word::ShownAsZero : Word::ShownAsItIs)
-                        .take());
+    lines.push_back(signLine(result, language, format));
     const Comparison coarse = coarseTest(result.sample);
     lines.push_back(StepWriter(language, format)
                         .comparisons({&coarse, 1}, Word::Comma)

@@ -1,5 +1,6 @@
 // The group rows of the AASHTO method: which samples each group takes, and how it is named.
 #include "aashto.h"
+#include "aashto_parts.h"
 
 #include <array>
 
@@ -86,11 +87,17 @@ const std::array<AashtoGroup, 5> kFine = {
 
 } // namespace
 
-std::span<const AashtoGroup> coarseGroups() {
+std::span<const AashtoGroup> coarseGroups(Rules rules) {
+    if (rules == Rules::Standard) {
+        return standardCoarseGroups();
+    }
     return kCoarse;
 }
 
-std::span<const AashtoGroup> fineGroups() {
+std::span<const AashtoGroup> fineGroups(Rules rules) {
+    if (rules == Rules::Standard) {
+        return standardFineGroups();
+    }
     return kFine;
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace classifier {
 namespace {
@@ -276,9 +277,43 @@ std::optional<std::string_view> plainCanonical(std::string_view text, const Numb
     return std::string_view(buffer.data(), text.size());
 }
 
-} // namespace
+// The value of a text of at most 15 ASCII digits with at most one decimal point, the way
+// nearly every number of a lab sheet is typed: its digits as a whole number, exact in a double,
+// divided by an exact power of ten. One correctly rounded division gives the double nearest the
+// decimal, the same that std::from_chars gives, at a fraction of the cost. Nothing for any
+// other text.
+std::optional<double> shortDecimalValue(std::string_view text, const NumberFormat& format) {
+    static constexpr std::array<double, 16> kPowersOfTen = {
+        1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const std::string& point = format.decimalPoint;
+    const char decimalPoint = point.size() == 1 ? point[0] : '\0';
+    const bool dotIsPoint = decimalPoint != '.' && format.groupSeparator != std::string_view(".");
+    std::uint64_t digits = 0;
+    std::size_t count = 0;
+    std::size_t fraction = 0;
+    bool pointSeen = false;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9') {
+            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+            fraction += pointSeen ? 1 : 0;
+            if (++count > 15) {
+                return std::nullopt;
+            }
+        } else if (!pointSeen && c != '\0' && (c == decimalPoint || (c == '.' && dotIsPoint))) {
+            pointSeen = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (count == 0) {
+        return std::nullopt;
+    }
+    return static_cast<double>(digits) / kPowersOfTen[fraction];
+}
 
-std::optional<double> parseNumber(std::string_view text, const NumberFormat& format) {
+// Any number but a short plain decimal.
+[[gnu::noinline]] std::optional<double> otherNumber(std::string_view text,
+                                                    const NumberFormat& format) {
     std::array<char, 32> buffer;
     if (const std::optional<std::string_view> plain = plainCanonical(text, format, buffer)) {
         return canonicalValue(*plain);
@@ -290,9 +325,27 @@ std::optional<double> parseNumber(std::string_view text, const NumberFormat& for
     return canonicalValue(*canonical);
 }
 
+} // namespace
+
+std::optional<double> parseNumber(std::string_view text, const NumberFormat& format) {
+    if (const std::optional<double> value = shortDecimalValue(text, format)) {
+        return value;
+    }
+    return otherNumber(text, format);
+}
+
 std::string formatNumber(double value, const NumberFormat& format, int significantDigits) {
     if (value == 0.0) {
         return "0";
+    }
+    // A whole number of fewer digits than asked for is written as it is, without a point or an
+    // exponent: the general format's own text, made by the integer conversion at less cost.
+    constexpr double kWholeDigits = 1e15;
+    if (significantDigits >= 15 && std::fabs(value) < kWholeDigits && value == std::trunc(value)) {
+        std::array<char, 24> digits{};
+        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(),
+                                       static_cast<long long>(value));
+        return std::string(digits.data(), end.ptr);
     }
     std::string text = generalForm(value, significantDigits, format);
     // Rounding the largest doubles to 15 digits can carry them past the range of a double;

@@ -47,9 +47,23 @@ StepWriter& StepWriter::comparisons(std::span<const Comparison> list, Word joine
         if (i > 0) {
             words(joiner);
         }
-        symbols(comparisonText(list[i], format_));
+        if (list[i].quantity == Quantity::Gravel && list[i].boundKind == Bound::Sand) {
+            fractions(list[i]);
+        } else {
+            symbols(comparisonText(list[i], format_));
+        }
     }
     return *this;
+}
+
+// "in the coarse part, gravel 48 % is more than sand 3 %", or "sand 40 % is at least gravel 10 %"
+StepWriter& StepWriter::fractions(const Comparison& gravelWithSand) {
+    const bool gravel = gravelWithSand.holds;
+    words(Word::InCoarsePart).words(gravel ? Word::Gravel : Word::Sand).words(" ");
+    number(gravel ? gravelWithSand.value : gravelWithSand.bound).words(" %");
+    words(gravel ? Word::IsMoreThan : Word::IsAtLeast).words(gravel ? Word::Sand : Word::Gravel);
+    words(" ").number(gravel ? gravelWithSand.bound : gravelWithSand.value).words(" %");
+    return words(Word::SentenceEnd);
 }
 
 StepWriter& StepWriter::verdict(Word word) {

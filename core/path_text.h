@@ -25,8 +25,10 @@ public:
     StepWriter& number(double value);
     StepWriter& words(Word word);
     StepWriter& words(std::string_view text);
-    // The comparisons joined by the given words.
+    // The comparisons joined by the given words; gravel against sand in words.
     StepWriter& comparisons(std::span<const Comparison> list, Word joiner);
+    // Gravel against sand: "in the coarse part, gravel 48 % is more than sand 3 %".
+    StepWriter& fractions(const Comparison& gravelWithSand);
     // ": " and the conclusion of the step.
     StepWriter& verdict(Word word);
     StepWriter& verdict(std::string_view text);

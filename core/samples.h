@@ -12,6 +12,11 @@ struct UnifiedSample {
     double plasticityIndex = 0; // PI
     std::optional<double> cc;   // coefficient of curvature, when known
     std::optional<double> cu;   // coefficient of uniformity, when known
+    // Read by the standard rules only.
+    bool nonPlastic = false;      // "NP": the fines are silt, PI is 0
+    bool liquidLimitGiven = true; // false for a non-plastic sample without LL; LL is then 0
+    std::optional<double> ovenDriedLiquidLimit = std::nullopt; // for the organic test
+    std::optional<bool> organic = std::nullopt; // the lab's own decision, which then stands
 };
 
 struct AashtoSample {
@@ -20,6 +25,9 @@ struct AashtoSample {
     double passingNo10 = 0;     // P10
     double liquidLimit = 0;     // LL
     double plasticityIndex = 0; // PI
+    // Read by the standard rules only.
+    bool nonPlastic = false;      // "NP": PI is 0, and so is the group index
+    bool liquidLimitGiven = true; // false for a non-plastic sample without LL; LL is then 0
 };
 
 } // namespace classifier

@@ -7,12 +7,6 @@ namespace {
 
 using V = UnifiedVerdict;
 
-// Records a decision in the path and gives the letter it decided.
-char decide(UnifiedResult& result, V verdict, InlineVector<Comparison, 2> comparisons) {
-    result.path.push_back({verdict, comparisons});
-    return letterOf(verdict);
-}
-
 // On or above the A-line of the plasticity chart; below LL 20 every PI is above it.
 Comparison aLine(const UnifiedSample& s) {
     return compare(Quantity::PlasticityIndex, s.plasticityIndex, Relation::GreaterOrEqual,
@@ -71,18 +65,37 @@ void coarseGrained(UnifiedResult& result, const UnifiedSample& s) {
 } // namespace
 
 std::string UnifiedSymbol::text() const {
-    std::string symbol{type, ' ', second};
     if (gradation) {
-        symbol += std::string{' ', '-', ' ', type, ' ', *gradation};
+        const std::string fines{type, ' ', second};
+        const std::string graded{type, ' ', *gradation};
+        return gradingFirst ? graded + " - " + fines : fines + " - " + graded;
     }
-    return symbol;
+    if (siltyClay) {
+        return type == 'C' ? "C L - M L"
+                           : std::string{type, ' ', 'C', ' ', '-', ' ', type, ' ', 'M'};
+    }
+    return std::string{type, ' ', second};
 }
 
 std::string UnifiedSymbol::compactText() const {
     if (gradation) {
         return std::string{type, *gradation, '-', type, second};
     }
+    if (siltyClay) {
+        return type == 'C' ? "CL-ML" : std::string{type, 'C', '-', type, 'M'};
+    }
     return std::string{type, second};
+}
+
+char decide(UnifiedResult& result, UnifiedVerdict verdict,
+            const InlineVector<Comparison, 2>& comparisons) {
+    if (result.detail == Detail::Answer) {
+        return letterOf(verdict);
+    }
+    UnifiedStep& step = result.path.emplace_back();
+    step.verdict = verdict;
+    step.comparisons = comparisons;
+    return letterOf(verdict);
 }
 
 char letterOf(UnifiedVerdict verdict) {
@@ -103,6 +116,11 @@ char letterOf(UnifiedVerdict verdict) {
         return 'W';
     case V::PoorlyGraded:
         return 'P';
+    case V::NonPlasticSilt:
+        return 'M';
+    case V::Organic:
+    case V::OrganicByLab:
+        return 'O';
     default:
         return 0;
     }
@@ -112,12 +130,25 @@ bool needsGradingTest(const UnifiedSample& sample) {
     return sample.fines <= 12;
 }
 
+std::optional<UnifiedResult> classifyUnified(const UnifiedSample& sample, Rules rules,
+                                             Detail detail) {
+    return rules == Rules::Standard ? classifyUnifiedByStandard(sample, detail)
+                                    : classifyUnifiedByWindow(sample, detail);
+}
+
 std::optional<UnifiedResult> classifyUnified(const UnifiedSample& sample) {
+    return classifyUnifiedByWindow(sample, Detail::Path);
+}
+
+std::optional<UnifiedResult> classifyUnifiedByWindow(const UnifiedSample& sample, Detail detail) {
     const Comparison fine = compare(Quantity::Fines, sample.fines, Relation::Greater, 50);
     if (!fine.holds && needsGradingTest(sample) && (!sample.cc || !sample.cu)) {
         return std::nullopt;
     }
-    UnifiedResult result;
+    // Built where it is returned: the path is most of a result.
+    std::optional<UnifiedResult> built(std::in_place);
+    UnifiedResult& result = *built;
+    result.detail = detail;
     result.sample = sample;
     result.fractions = fractionsOf(sample);
     decide(result, fine.holds ? V::FineGrained : V::CoarseGrained, {fine});
@@ -126,7 +157,7 @@ std::optional<UnifiedResult> classifyUnified(const UnifiedSample& sample) {
     } else {
         coarseGrained(result, sample);
     }
-    return result;
+    return built;
 }
 
 } // namespace classifier

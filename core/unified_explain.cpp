@@ -7,8 +7,10 @@
 namespace classifier {
 namespace {
 
+using V = UnifiedVerdict;
+
 // Indexed by UnifiedVerdict.
-constexpr std::array<Word, 13> kVerdicts = {
+constexpr std::array<Word, 21> kVerdicts = {
     Word::CoarseGrained,
     Word::FineGrained,
     Word::Sand,
@@ -22,18 +24,16 @@ constexpr std::array<Word, 13> kVerdicts = {
     Word::DualSymbol,
     Word::WellGraded,
     Word::PoorlyGraded,
+    Word::SiltyClayName,
+    Word::Silt,
+    Word::OrganicVerdict,
+    Word::OrganicByLab,
+    Word::OrganicFines,
+    Word::OrganicByLab,
+    Word::Inorganic,
+    Word::InorganicByLab,
 };
-
-std::string stepText(const UnifiedStep& step, Language language, const NumberFormat& format) {
-    StepWriter writer(language, format);
-    writer.comparisons({step.comparisons.begin(), step.comparisons.end()}, Word::And);
-    std::string verdict(say(kVerdicts[static_cast<std::size_t>(step.verdict)], language));
-    if (const char letter = letterOf(step.verdict)) {
-        verdict += std::string(" (") + letter + ")";
-    }
-    writer.verdict(verdict);
-    return writer.take();
-}
+static_assert(kVerdicts.size() == static_cast<std::size_t>(V::InorganicByLab) + 1);
 
 // "gravel 2 %, sand 64 %, fines 34 %: Clayey sand"
 std::string nameText(const UnifiedResult& result, Language language, const NumberFormat& format) {
@@ -55,11 +55,34 @@ std::string nameText(const UnifiedResult& result, Language language, const Numbe
 
 } // namespace
 
+std::string stepText(const UnifiedResult& result, const UnifiedStep& step, Language language,
+                     const NumberFormat& format) {
+    StepWriter writer(language, format);
+    if (step.verdict == V::NonPlasticSilt) {
+        writer.words(Word::NonPlastic);
+        if (!result.sample.liquidLimitGiven) {
+            writer.words(Word::Semicolon).words(Word::LiquidLimitNotGiven);
+        }
+    }
+    writer.comparisons({step.comparisons.begin(), step.comparisons.end()}, Word::And);
+    std::string verdict(say(kVerdicts[static_cast<std::size_t>(step.verdict)], language));
+    if (step.verdict == V::SiltyClay) {
+        verdict += " (C-M)";
+    } else if (const char letter = letterOf(step.verdict)) {
+        verdict += std::string(" (") + letter + ")";
+    }
+    if (step.comparisons.empty() && step.verdict != V::NonPlasticSilt) {
+        return writer.words(verdict).take(); // the lab's decision, which compares nothing
+    }
+    writer.verdict(verdict);
+    return writer.take();
+}
+
 std::vector<std::string> explainUnified(const UnifiedResult& result, Language language,
                                         const NumberFormat& format) {
     std::vector<std::string> lines;
     for (const UnifiedStep& step : result.path) {
-        lines.push_back(stepText(step, language, format));
+        lines.push_back(stepText(result, step, language, format));
     }
     lines.push_back(nameText(result, language, format));
     return lines;

@@ -4,6 +4,7 @@
 #include "samples.h"
 #include "unified_symbol.h"
 
+#include <cstdint>
 #include <string>
 
 namespace classifier {
@@ -25,5 +26,9 @@ SoilFractions fractionsOf(const UnifiedSample& sample);
 // with silt and gravel".
 std::string groupName(const UnifiedSymbol& symbol, const SoilFractions& fractions,
                       Language language);
+
+// All a group name depends on, as one number: two samples with the same key have the same name
+// in every language, so a face that names many samples can name each kind once.
+std::uint64_t nameKey(const UnifiedSymbol& symbol, const SoilFractions& fractions);
 
 } // namespace classifier

@@ -34,6 +34,11 @@ enum class Word : std::uint8_t {
     HighPlasticityWords, //   "
     With,
     NameAnd,
+    SiltyClayName, // CL-ML, and the fines of a dual symbol such as SW-SC that plot there
+    OrganicClay,   // OL or OH on or above the A-line
+    OrganicSilt,   // OL or OH below it
+    SiltyClayey,   // SC-SM, GC-GM
+    OrganicFines,  // "with organic fines"
     // the Unified decision path
     LowPlasticity,
     HighPlasticity,
@@ -42,6 +47,16 @@ enum class Word : std::uint8_t {
     DualSymbol,
     WellGraded,
     PoorlyGraded,
+    NonPlastic,     // "non-plastic (NP)"
+    OrganicVerdict, // the organic test's outcomes
+    Inorganic,
+    OrganicByLab,
+    InorganicByLab,
+    InCoarsePart, // "in the coarse part, gravel 48 % is more than sand 3 %"
+    IsMoreThan,
+    IsAtLeast,
+    SentenceEnd,
+    LiquidLimitNotGiven,
     // the AASHTO results and decision path
     SoilTypeCoarse,
     SoilTypeFine,
@@ -66,6 +81,15 @@ enum class Word : std::uint8_t {
     NoGroup,
     NoGroupRow,
     ClosestRows,
+    FirstRowThatFits,
+    RoundedToWhole,
+    PartialIndex,
+    GroupIndexIsZero,
+    NonPlasticIndexNote,
+    // the rule sets, when one answers otherwise than the other
+    ByWindowRules,
+    ByStandard,
+    NotClassified,
     // joiners of the paths and errors
     And,
     Comma,
@@ -79,11 +103,12 @@ enum class Word : std::uint8_t {
     NamedBySieves,
     ALine,
     ULine,
-    SamplesDrawn,   // " samples drawn; "
-    SamplesCounted, // " more shaded by their number in each grid square (most: "
+    SamplesDrawn,        // " samples drawn; "
+    SamplesCounted,      // " more shaded by their number in each grid square (most: "
     HighLiquidLimitLine, // "LL = 50"
     ClayeyFinesLine,     // "PI = 7"
     A7DividingLine,      // "PI = LL − 30"
+    NonPlasticNotDrawn,
     // the errors of a field or a row of a sheet
     Empty,
     NotANumber,
@@ -105,19 +130,30 @@ enum class Word : std::uint8_t {
     RefusedRowsMany,
     MoreRows, // "and 11 more"
     // the legend and the table of a chart
-    GapStripsNoGroup,    // "no group between LL 40 and 41 or PI 10 and 11"
-    A7LineOnOrBelow,     // of the line PI = LL − 30: "on the line or below it: A-7-5"
-    A7LineAbove,         //   "above it: A-7-6"
-    UnlabelledSamples,   // the title of the table of samples not labelled on the chart
-    SampleColumn,        // "Sample"
-    SymbolColumn,        // "Symbol"
-    GroupColumn,         // "Group"
-    LiquidLimitColumn,   // "LL"
-    PlasticityColumn,    // "PI"
-    MoreUnlabelled,      // " more samples not labelled"
+    GapStripsNoGroup,  // "no group between LL 40 and 41 or PI 10 and 11"
+    A7LineOnOrBelow,   // of the line PI = LL − 30: "on the line or below it: A-7-5"
+    A7LineAbove,       //   "above it: A-7-6"
+    UnlabelledSamples, // the title of the table of samples not labelled on the chart
+    SampleColumn,      // "Sample"
+    SymbolColumn,      // "Symbol"
+    GroupColumn,       // "Group"
+    LiquidLimitColumn, // "LL"
+    PlasticityColumn,  // "PI"
+    MoreUnlabelled,    // " more samples not labelled"
+    FinerPassesMore,
+    PlasticAboveLiquid,
+    NotLiquidLessPlastic,
+    NumberBesideNonPlastic,
+    DiametersOutOfOrder,
+    NotAbove0,
+    Below1,
+    NotYesOrNo,
+    NeededWhereFinesDecide,
+    NeededForGranularSoil,
+    NeededForOrganicTest,
 };
 
-inline constexpr std::size_t kWordCount = static_cast<std::size_t>(Word::MoreUnlabelled) + 1;
+inline constexpr std::size_t kWordCount = static_cast<std::size_t>(Word::NeededForOrganicTest) + 1;
 
 std::string_view say(Word word, Language language);
 

@@ -1,13 +1,17 @@
-// Both methods fed arbitrary texts in every field they read: the validator gives either a sample
-// or errors on the method's own fields, a sample it passes always classifies, and every result
-// has a name and a decision path in both languages.
+// Both methods fed arbitrary texts in every field they read, by both rule sets: the validator
+// gives either a sample or errors on the method's own fields, a sample it passes always
+// classifies, every result has a name and a decision path in both languages, and the two rule
+// sets' results can be compared and told apart without fault.
 #include "core/aashto.h"
+#include "core/chart/chart.h"
+#include "core/other_rules.h"
 #include "core/unified.h"
 #include "core/validation.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,30 +39,56 @@ void checkErrors(const Checked<Sample>& checked, std::span<const FieldRule> fiel
     }
 }
 
-void fuzzUnified(const FieldTexts& texts, const NumberFormat& format) {
-    const Checked<UnifiedSample> checked = classifier::checkUnified(texts, format);
-    checkErrors(checked, unifiedFields());
+std::optional<UnifiedResult> unified(const FieldReadings& fields, Rules rules,
+                                     const NumberFormat& format) {
+    const Checked<UnifiedSample> checked = checkUnified(fields, rules);
+    checkErrors(checked, unifiedFields(rules));
     if (!checked.sample()) {
-        return;
+        return std::nullopt;
     }
-    const auto result = classifyUnified(*checked.sample());
-    check(result.has_value());
+    const auto result = classifyUnified(*checked.sample(), rules);
+    check(result.has_value() && result->rules == rules);
+    check(classifyUnified(*checked.sample(), rules, Detail::Answer)->nameKey() ==
+          result->nameKey());
     for (const Language language : {Language::Persian, Language::English}) {
         check(!result->name(language).empty());
         check(explained(explainUnified(*result, language, format)));
     }
+    const ChartSample sample = unifiedChartSample(*result);
+    unifiedChart({sample}, sample.layer.value_or(ChartLayer::FineSoil), rules);
+    return result;
 }
 
-void fuzzAashto(const FieldTexts& texts, const NumberFormat& format) {
-    const Checked<AashtoSample> checked = classifier::checkAashto(texts, format);
-    checkErrors(checked, aashtoFields());
+std::optional<AashtoResult> aashto(const FieldReadings& fields, Rules rules,
+                                   const NumberFormat& format) {
+    const Checked<AashtoSample> checked = checkAashto(fields, rules);
+    checkErrors(checked, aashtoFields(rules));
     if (!checked.sample()) {
-        return;
+        return std::nullopt;
     }
-    const auto result = classifyAashto(*checked.sample());
-    check(result.has_value());
+    const auto result = classifyAashto(*checked.sample(), rules);
+    check(result.has_value() && result->rules == rules);
+    // The standard's table leaves no sample without a group.
+    check(rules == Rules::Window || result->group() != nullptr);
     for (const Language language : {Language::Persian, Language::English}) {
         check(explained(explainAashto(*result, language, format)));
+    }
+    const ChartSample sample = aashtoChartSample(*result);
+    aashtoChart({sample}, sample.layer.value_or(ChartLayer::AashtoFine), rules);
+    return result;
+}
+
+template <class Result>
+void compareRuleSets(const std::optional<Result>& window, const std::optional<Result>& standard,
+                     const NumberFormat& format) {
+    if (!window || !standard) {
+        return;
+    }
+    for (const Language language : {Language::Persian, Language::English}) {
+        const auto why = whyOtherwise(*window, *standard, language, format);
+        check(why.has_value() != sameAnswer(*window, *standard));
+        check(!why || !why->empty());
+        whyOtherwise(*standard, *window, language, format);
     }
 }
 
@@ -66,24 +96,39 @@ void fuzzAashto(const FieldTexts& texts, const NumberFormat& format) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const std::span<const FieldRule> unifiedRules = unifiedFields(Rules::Standard);
+    const std::span<const FieldRule> aashtoRules = aashtoFields(Rules::Standard);
+    const std::size_t fieldCount = unifiedRules.size() + aashtoRules.size();
     std::vector<std::string> parts;
-    for (std::size_t start = 0; parts.size() < 11 && start <= input.size();) {
+    for (std::size_t start = 0; parts.size() < fieldCount && start <= input.size();) {
         const std::size_t end = std::min(input.find('\0', start), input.size());
         parts.emplace_back(input.substr(start, end - start));
         start = end + 1;
     }
-    parts.resize(11);
+    parts.resize(fieldCount);
     const NumberFormat format = size % 2 ? NumberFormat{",", "."} : NumberFormat{};
-    FieldTexts unified;
+    // An empty part is a field the input lacks, now and then.
+    const bool missing = size % 3 == 0;
+    FieldTexts unifiedTexts;
     std::size_t next = 0;
-    for (const FieldRule& rule : unifiedFields()) {
-        unified.set(rule.field, parts[next++]);
+    for (const FieldRule& rule : unifiedRules) {
+        if (!missing || !parts[next].empty()) {
+            unifiedTexts.set(rule.field, parts[next]);
+        }
+        ++next;
     }
-    FieldTexts aashto;
-    for (const FieldRule& rule : aashtoFields()) {
-        aashto.set(rule.field, parts[next++]);
+    FieldTexts aashtoTexts;
+    for (const FieldRule& rule : aashtoRules) {
+        if (!missing || !parts[next].empty()) {
+            aashtoTexts.set(rule.field, parts[next]);
+        }
+        ++next;
     }
-    fuzzUnified(unified, format);
-    fuzzAashto(aashto, format);
+    const FieldReadings unifiedFieldsRead = readUnified(unifiedTexts, format);
+    compareRuleSets(unified(unifiedFieldsRead, Rules::Window, format),
+                    unified(unifiedFieldsRead, Rules::Standard, format), format);
+    const FieldReadings aashtoFieldsRead = readAashto(aashtoTexts, format);
+    compareRuleSets(aashto(aashtoFieldsRead, Rules::Window, format),
+                    aashto(aashtoFieldsRead, Rules::Standard, format), format);
     return 0;
 }

@@ -1,8 +1,8 @@
-// soil-classify fed arbitrary bytes as the sheet: it ends with status 0, 1 or 2, and unless it
-// cannot run at all, writes one row for each row of the input, every row as wide as the header,
-// with the input's fields in their places, its extra fields joined in the last column, and an
-// error exactly where the status says there is one. A quote left open stops it, naming a line
-// that holds a quote; lines of only blanks change nothing.
+// soil-classify fed arbitrary bytes as the sheet, by either rule set: it ends with status 0, 1 or
+// 2, and unless it cannot run at all, writes one row for each row of the input, every row as wide
+// as the header, with the input's fields in their places, its extra fields joined in the last
+// column, and an error exactly where the status says there is one. A quote left open stops it,
+// naming a line that holds a quote; lines of only blanks change nothing.
 #include "cli/run.h"
 #include "cli/sheet_layout.h"
 #include "sheet/csv_reader.h"
@@ -89,10 +89,10 @@ std::string contents(int fd) {
 
 // The results of a method, the error last: a header that holds them all is that of a sheet
 // classified before, whose old result columns take the new results in their places.
-const std::vector<std::string> kUnifiedResults = {"symbol", "group_name", "error"};
+const std::vector<std::string> kUnifiedResults = {"symbol", "group_name", "other_rules", "error"};
 const std::vector<std::string> kAashtoResults = {
-    "group",           "material", "soil_type", "group_index", "group_index_note",
-    "subgrade_rating", "error"};
+    "group",           "material",    "soil_type",   "group_index", "group_index_note",
+    "subgrade_rating", "designation", "other_rules", "error"};
 
 void checkCsv(const Rows& input, const Rows& output, int status,
               const std::vector<std::string>& results, bool explain) {
@@ -168,6 +168,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (explain) {
         arguments.push_back("--explain");
+    }
+    if (choice & 16) {
+        arguments.insert(arguments.end(), {"--rules", "window"});
     }
     const Run run = classify(sheet, arguments);
     check(run.status >= 0 && run.status <= 2);

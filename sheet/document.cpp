@@ -96,10 +96,22 @@ std::string tabField(std::string_view text) {
 
 } // namespace
 
-Document::Document(Method method, Language language)
-    : method_(method), language_(language),
-      classifier_(RowClassifier::create(method, language, false)), header_(defaultHeader(method)) {
+Document::Document(Method method, Language language, Rules rules)
+    : method_(method), language_(language), rules_(rules), header_(defaultHeader(method)) {
+    makeClassifier();
+    readHeader();
+}
+
+void Document::makeClassifier() {
+    classifier_ = RowClassifier::create(method_, rules_, language_, false);
     classifier_->keepChartSamples();
+    classifier_->setDelimiter(dialect_.delimiter);
+    classifier_->setDecimalSign(dialect_.decimalSign);
+}
+
+void Document::setRules(Rules rules) {
+    rules_ = rules;
+    makeClassifier();
     readHeader();
 }
 
@@ -111,7 +123,7 @@ std::vector<std::string> Document::defaultHeader(Method method) {
     return header;
 }
 
-Document Document::read(std::string_view bytes, Method method, Language language) {
+Document Document::read(std::string_view bytes, Method method, Language language, Rules rules) {
     if (isWorkbook(bytes)) {
         throw SheetError(std::string(say(Word::WorkbookRefused, language)));
     }
@@ -126,7 +138,7 @@ Document Document::read(std::string_view bytes, Method method, Language language
     if (rows.empty()) {
         throw SheetError("the sheet is empty: it has no header row");
     }
-    Document document(method, language);
+    Document document(method, language, rules);
     document.dialect_.delimiter = reader.delimiter();
     document.dialect_.lineEnd = reader.lineEnd();
     document.dialect_.byteOrderMark = reader.byteOrderMark();
@@ -180,7 +192,8 @@ void Document::dropOldResults(std::vector<std::vector<std::string>>& rows) {
     };
     std::vector<std::string_view> old(resultNames().begin(), resultNames().end());
     const bool before = std::all_of(old.begin(), old.end(), [&](std::string_view name) {
-        return std::any_of(header_.begin(), header_.end(),
+        return optionalResult(name) ||
+               std::any_of(header_.begin(), header_.end(),
                            [&](const std::string& h) { return lowered(h) == name; });
     });
     if (!before) {
@@ -222,10 +235,7 @@ std::string Document::decimalSignOf(const std::vector<std::vector<std::string>>&
 
 void Document::setMethod(Method method) {
     method_ = method;
-    classifier_ = RowClassifier::create(method, language_, false);
-    classifier_->keepChartSamples();
-    classifier_->setDelimiter(dialect_.delimiter);
-    classifier_->setDecimalSign(dialect_.decimalSign);
+    makeClassifier();
     if (rows_.empty()) {
         header_ = defaultHeader(method);
         readHeader();

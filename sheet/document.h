@@ -8,6 +8,7 @@
 #include "core/chart/chart.h"
 #include "core/language.h"
 #include "core/method.h"
+#include "core/rules.h"
 
 #include <memory>
 #include <optional>
@@ -29,7 +30,8 @@ public:
 // classified by one method as soon as it changes.
 class Document {
 public:
-    explicit Document(Method method, Language language = Language::Persian);
+    explicit Document(Method method, Language language = Language::Persian,
+                      Rules rules = Rules::Window);
 
     // A sheet of the method's columns, with their Persian headers and no rows.
     static std::vector<std::string> defaultHeader(Method method);
@@ -37,13 +39,17 @@ public:
     // The sheet of a CSV file's bytes, in any dialect the command reads, its first row the
     // header; its dialect is kept for writing it back. A SheetError when it cannot be read (a
     // workbook, a quote never closed, a row past the limit, no header).
-    static Document read(std::string_view bytes, Method method, Language language);
+    static Document read(std::string_view bytes, Method method, Language language,
+                         Rules rules = Rules::Window);
     // The sheet with its results as the command writes it, in its own dialect: its columns,
     // then the method's result columns.
     std::string written() const;
     const Dialect& dialect() const { return dialect_; }
 
     Method method() const { return method_; }
+    Rules rules() const { return rules_; }
+    // Classifies every row by the other rule set; the columns stay as they are.
+    void setRules(Rules rules);
     // Classifies every row by the other method; the columns it needs that the sheet lacks are
     // added, empty, after the others. A sheet without rows takes the method's own columns.
     void setMethod(Method method);
@@ -93,6 +99,8 @@ public:
 
 private:
     void readHeader();
+    // A classifier of the document's method and rules, reading and writing its dialect.
+    void makeClassifier();
     void classify(std::size_t row);
     void classifyAll();
     void widen(std::size_t columns);
@@ -101,6 +109,7 @@ private:
 
     Method method_;
     Language language_;
+    Rules rules_;
     std::unique_ptr<RowClassifier> classifier_;
     std::vector<std::string> header_;
     std::vector<std::vector<std::string>> rows_;

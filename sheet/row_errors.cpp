@@ -2,32 +2,12 @@
 
 #include "core/path_text.h"
 
-#include <array>
+#include <cstdint>
 
 namespace classifier::sheet {
 namespace {
 
 const NumberFormat kDecimalPoint{".", ","};
-
-Word wordOf(Problem problem) {
-    switch (problem) {
-    case Problem::Missing:
-        return Word::NoSuchColumn;
-    case Problem::Empty:
-        return Word::Empty;
-    case Problem::Bound:
-        return Word::BoundNotMeasured;
-    case Problem::Outside0To100:
-        return Word::Outside0To100;
-    case Problem::Below0:
-        return Word::Below0;
-    case Problem::GroupIndexOverflow:
-        return Word::GroupIndexOverflow;
-    case Problem::NotANumber:
-        break;
-    }
-    return Word::NotANumber;
-}
 
 } // namespace
 
@@ -37,23 +17,30 @@ void RowErrors::start() {
     }
 }
 
-// "p4: outside 0 to 100", "cc: needed with 12 % fines or less, empty", "ll, pi: so large ..."
+// "p4: outside 0 to 100", "cc: needed with 12 % fines or less, empty", "ll, pi: so large ...",
+// the columns by their headers; each kind of error is written once and then copied.
 void RowErrors::add(const FieldError& error, std::string_view column,
                     std::string_view otherColumn) {
     start();
-    std::string columns(column);
-    if (error.with) {
-        columns += ", ";
-        columns += otherColumn;
-    }
-    StepWriter writer(language_, kDecimalPoint);
-    writer.symbols(columns);
-    if (error.neededForGrading) {
-        writer.verdict(Word::NeededForGrading).words(Word::Comma).words(wordOf(error.problem));
-    } else {
-        writer.verdict(wordOf(error.problem));
-    }
-    text_ += writer.take();
+    const auto byte = [](auto value) { return static_cast<std::uint32_t>(value); };
+    const std::uint32_t key = byte(error.field) | byte(error.problem) << 8 |
+                              byte(error.need) << 16 |
+                              (error.with ? byte(*error.with) : 0xFFu) << 24;
+    text_ += written_.get(key, [&] {
+        std::string columns(column);
+        if (error.with) {
+            columns += ", ";
+            columns += otherColumn;
+        }
+        StepWriter writer(language_, kDecimalPoint);
+        writer.symbols(columns);
+        if (const std::optional<Word> need = wordOf(error.need)) {
+            writer.verdict(*need).words(Word::Comma).words(wordOf(error.problem));
+        } else {
+            writer.verdict(wordOf(error.problem));
+        }
+        return writer.take();
+    });
 }
 
 void RowErrors::addFieldCount(std::size_t fields, std::size_t headerFields) {

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "sheet/text_cache.h"
+
 #include "core/comparison.h"
 #include "core/language.h"
 #include "core/validation.h"
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,6 +24,8 @@ public:
 
     // The error of a field, by the names of its columns: "p4: outside 0 to 100".
     void add(const FieldError& error, std::string_view column, std::string_view otherColumn);
+    // Forgets the errors written before, whose columns may have other names now.
+    void forget() { written_ = {}; }
     // The row has another number of fields than the header.
     void addFieldCount(std::size_t fields, std::size_t headerFields);
 
@@ -29,6 +34,7 @@ private:
 
     Language language_;
     std::string text_;
+    TextCache written_; // the text of each kind of error
 };
 
 } // namespace classifier::sheet

@@ -1,12 +1,15 @@
 #include "calculation.h"
 
 #include "qt_text.h"
+#include "ui_texts.h"
 #include "window_texts.h"
 
 #include "core/number_text.h"
+#include "core/persian_letters.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringList>
 #include <algorithm>
 #include <string>
 
@@ -15,17 +18,55 @@ namespace {
 
 constexpr int kIndexDigits = 15;
 
-template <class Panel, class Sample>
-Checked<Sample> read(const Panel& panel, std::span<const FieldRule> fields,
-                     Checked<Sample> (*check)(const FieldTexts&, const NumberFormat&),
-                     const NumberFormat& format) {
-    std::array<std::string, 8> typed;
+// The texts of the panel's boxes by the fields they hold; the fields the panel has no box for
+// are missing.
+template <class Panel>
+FieldTexts typedTexts(const Panel& panel, std::array<std::string, kFieldCount>& typed) {
     FieldTexts texts;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        typed[i] = toStdString(panel.box(fields[i].field)->text());
-        texts.set(fields[i].field, typed[i]);
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        if (const QLineEdit* box = panel.box(static_cast<Quantity>(i))) {
+            typed[i] = toStdString(box->text());
+            texts.set(static_cast<Quantity>(i), typed[i]);
+        }
     }
-    return check(texts, format);
+    return texts;
+}
+
+// A box by its caption, in the Persian letters of the program's own texts.
+template <class Panel> QString captionOf(const Panel& panel, Quantity field) {
+    const QLineEdit* box = panel.box(field);
+    return box ? toQString(withPersianLetters(toStdString(box->accessibleName())))
+               : toQString(symbolOf(field));
+}
+
+template <class Panel>
+QString impossibleData(std::span<const FieldError> errors, const Panel& panel) {
+    QStringList lines;
+    for (const FieldError& error : errors) {
+        if (!impossible(error)) {
+            continue;
+        }
+        const QString box = captionOf(panel, error.field);
+        const QString other = error.with ? captionOf(panel, *error.with) : QString();
+        switch (error.problem) {
+        case Problem::FinerPassesMore:
+            lines << texts::finerPassesMore(box, other);
+            break;
+        case Problem::NumberBesideNonPlastic:
+            lines << texts::numberBesideNonPlastic(box, other);
+            break;
+        case Problem::NotAbove0:
+            lines << texts::notAboveZero(box);
+            break;
+        case Problem::Below1:
+            lines << texts::belowOne(box);
+            break;
+        default: // the fields the panels have can be wrong no other way than below 0
+            lines << texts::negativeValue(box);
+            break;
+        }
+    }
+    return lines.join('\n');
 }
 
 void writeText(QLineEdit* box, std::string_view text) {
@@ -50,18 +91,29 @@ std::string indexText(const QLineEdit& box, double index, const NumberFormat& fo
     return text;
 }
 
-Checked<UnifiedSample> readSample(const UnifiedPanel& panel, const NumberFormat& format) {
-    return read(panel, unifiedFields(), checkUnified, format);
+FieldReadings readFields(const UnifiedPanel& panel, const NumberFormat& format) {
+    std::array<std::string, kFieldCount> typed;
+    return readUnified(typedTexts(panel, typed), format);
 }
 
-Checked<AashtoSample> readSample(const AashtoPanel& panel, const NumberFormat& format) {
-    return read(panel, aashtoFields(), checkAashto, format);
+FieldReadings readFields(const AashtoPanel& panel, const NumberFormat& format) {
+    std::array<std::string, kFieldCount> typed;
+    return readAashto(typedTexts(panel, typed), format);
+}
+
+QString impossibleDataWarning(std::span<const FieldError> errors, const UnifiedPanel& panel) {
+    return impossibleData(errors, panel);
+}
+
+QString impossibleDataWarning(std::span<const FieldError> errors, const AashtoPanel& panel) {
+    return impossibleData(errors, panel);
 }
 
 std::string_view warningFor(std::span<const FieldError> errors, std::span<const FieldRule> fields) {
     const auto bounded = [&](const FieldError& error) {
         return std::any_of(fields.begin(), fields.end(), [&](const FieldRule& rule) {
-            return rule.field == error.field && rule.accepts != Accepts::Any;
+            return rule.field == error.field &&
+                   (rule.accepts == Accepts::Percentage || rule.accepts == Accepts::NotNegative);
         });
     };
     return std::any_of(errors.begin(), errors.end(), bounded) ? kRangeMessage : kNumberMessage;

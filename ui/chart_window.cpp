@@ -43,7 +43,7 @@ ChartLayer focusOf(const std::vector<ChartSample>& samples, ChartLayer otherwise
 
 // Of a sheet of any size, the first samples drawn one by one and the rest counted on the grid,
 // as soil-classify draws them.
-Chart chartFor(Method method, const std::vector<ChartSample>& all) {
+Chart chartFor(Method method, const std::vector<ChartSample>& all, Rules rules) {
     ChartSampleSet set;
     for (const ChartSample& sample : all) {
         set.add(sample);
@@ -52,10 +52,10 @@ Chart chartFor(Method method, const std::vector<ChartSample>& all) {
     const SampleCounts* rest = set.rest().count() > 0 ? &set.rest() : nullptr;
     if (method == Method::Unified) {
         const ChartLayer focus = focusOf(samples, ChartLayer::FineSoil);
-        return unifiedChart(std::move(samples), focus, rest);
+        return unifiedChart(std::move(samples), focus, rules, rest);
     }
     const ChartLayer focus = focusOf(samples, ChartLayer::AashtoFine);
-    return aashtoChart(std::move(samples), focus, rest);
+    return aashtoChart(std::move(samples), focus, rules, rest);
 }
 
 } // namespace
@@ -100,13 +100,14 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window), view_(n
     layout->addLayout(buttons);
 }
 
-void ChartWindow::showChart(Method method, const std::optional<ChartSample>& sample) {
-    showSamples(method, sample ? std::vector<ChartSample>{*sample} : std::vector<ChartSample>{});
+void ChartWindow::showChart(Method method, const std::optional<ChartSample>& sample, Rules rules) {
+    showSamples(method, sample ? std::vector<ChartSample>{*sample} : std::vector<ChartSample>{},
+                rules);
 }
 
-void ChartWindow::showSamples(Method method, std::vector<ChartSample> samples) {
+void ChartWindow::showSamples(Method method, std::vector<ChartSample> samples, Rules rules) {
     method_ = method;
-    view_->setChart(chartFor(method, samples));
+    view_->setChart(chartFor(method, samples, rules));
     setWindowTitle(toQString(say(chart().title, Language::Persian)));
 }
 

@@ -35,10 +35,11 @@ class ChartWindow : public QWidget {
 public:
     explicit ChartWindow(QWidget* parent);
 
-    // Draws the method's chart with its last sample, if it has one.
-    void showChart(Method method, const std::optional<ChartSample>& sample);
-    // Draws the method's chart with every sample of a sheet.
-    void showSamples(Method method, std::vector<ChartSample> samples);
+    // Draws the method's chart of the given rules with its last sample, if it has one.
+    void showChart(Method method, const std::optional<ChartSample>& sample,
+                   Rules rules = Rules::Window);
+    // Draws the method's chart of the given rules with every sample of a sheet.
+    void showSamples(Method method, std::vector<ChartSample> samples, Rules rules = Rules::Window);
     Method method() const { return method_; }
     const Chart& chart() const { return view_->chart(); }
 

@@ -30,9 +30,11 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
+#include <type_traits>
 #include <utility>
 
 // The pictures are compiled into the static ui library; register them once, before first use.
@@ -68,6 +70,13 @@ std::size_t indexOf(const ControlRow& row) {
     return static_cast<std::size_t>(&row - catalogue().data());
 }
 
+// Where the window remembers its choices between runs.
+constexpr char kStandardRulesKey[] = "rules/standard";
+
+QSettings settings() {
+    return QSettings(QStringLiteral("SoilClassifier"), QStringLiteral("soil-classifier"));
+}
+
 } // namespace
 
 ClassifierForm::ClassifierForm(QWidget* parent)
@@ -85,6 +94,7 @@ ClassifierForm::ClassifierForm(QWidget* parent)
     timer_ = new QTimer(this);
     timer_->setObjectName(toQString(kBannerTimerName));
     timer_->setInterval(kBannerInterval);
+    rules_ = settings().value(kStandardRulesKey, false).toBool() ? Rules::Standard : Rules::Window;
     connect(timer_, &QTimer::timeout, this, &ClassifierForm::stepBanner);
     buildControls(true);
     if (QWidget* first = orderFocus()) {
@@ -128,28 +138,69 @@ void ClassifierForm::showPanel(Panel chosen) {
     }
 }
 
-void ClassifierForm::calculate(Method method) {
+void ClassifierForm::calculate(Method method, bool quietly) {
     const NumberFormat format = numberFormat();
+    const Rules other = otherRules(rules_);
     if (method == Method::Unified) {
         const UnifiedPanel& panel = panels().unified;
-        const Checked<UnifiedSample> sample = readSample(panel, format);
+        const FieldReadings fields = readFields(panel, format);
+        const Checked<UnifiedSample> sample = checkUnified(fields, rules_);
         const std::optional<UnifiedResult> result =
-            sample.sample() ? classifyUnified(*sample.sample()) : std::nullopt;
+            sample.sample() ? classifyUnified(*sample.sample(), rules_) : std::nullopt;
         if (!result) {
-            return warn(warningFor(sample.errors(), unifiedFields()));
+            return quietly ? void() : warn(warningFor(sample.errors(), panel));
         }
         showResult(panel, *result);
-        return results_->record(*result);
+        const Checked<UnifiedSample> otherSample = checkUnified(fields, other);
+        OtherAnswer<UnifiedResult> answer;
+        answer.result =
+            otherSample.sample() ? classifyUnified(*otherSample.sample(), other) : std::nullopt;
+        answer.errors.assign(otherSample.errors().begin(), otherSample.errors().end());
+        return results_->record(*result, answer);
     }
     const AashtoPanel& panel = panels().aashto;
-    const Checked<AashtoSample> sample = readSample(panel, format);
+    const FieldReadings fields = readFields(panel, format);
+    const Checked<AashtoSample> sample = checkAashto(fields, rules_);
     const std::optional<AashtoResult> result =
-        sample.sample() ? classifyAashto(*sample.sample()) : std::nullopt;
+        sample.sample() ? classifyAashto(*sample.sample(), rules_) : std::nullopt;
     if (!result) {
-        return warn(warningFor(sample.errors(), aashtoFields()));
+        return quietly ? void() : warn(warningFor(sample.errors(), panel));
     }
     showResult(panel, *result, format);
-    results_->record(*result);
+    const Checked<AashtoSample> otherSample = checkAashto(fields, other);
+    OtherAnswer<AashtoResult> answer;
+    answer.result =
+        otherSample.sample() ? classifyAashto(*otherSample.sample(), other) : std::nullopt;
+    answer.errors.assign(otherSample.errors().begin(), otherSample.errors().end());
+    results_->record(*result, answer);
+}
+
+// The window's two warnings by its own rules; by the standards', data no sample can have gets
+// a warning that names its boxes.
+template <class Panel>
+std::string ClassifierForm::warningFor(std::span<const FieldError> errors, const Panel& panel) {
+    constexpr bool unified = std::is_same_v<Panel, UnifiedPanel>;
+    if (rules_ == Rules::Standard) {
+        if (const QString impossible = impossibleDataWarning(errors, panel);
+            !impossible.isEmpty()) {
+            return toStdString(impossible);
+        }
+    }
+    return std::string(
+        classifier::warningFor(errors, unified ? unifiedFields(rules_) : aashtoFields(rules_)));
+}
+
+void ClassifierForm::setRules(Rules rules) {
+    if (rules == rules_) {
+        return;
+    }
+    rules_ = rules;
+    settings().setValue(kStandardRulesKey, rules == Rules::Standard);
+    for (const Method method : kMethods) {
+        if (results_->hasResult(method)) {
+            calculate(method, true);
+        }
+    }
 }
 
 void ClassifierForm::stepBanner() {

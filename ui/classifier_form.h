@@ -3,8 +3,12 @@
 #include "panels.h"
 
 #include "core/number_format.h"
+#include "core/rules.h"
+#include "core/validation.h"
 
 #include <QWidget>
+#include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -31,8 +35,14 @@ public:
 
     // The panel commands: the chosen panel's controls show, the other panels' hide.
     void showPanel(Panel chosen);
-    // The Calculate commands.
-    void calculate(Method method);
+    // The Calculate commands, by the rules chosen. Quietly, a refused sample leaves the panel as
+    // it was without a warning.
+    void calculate(Method method, bool quietly = false);
+    // The rules the method panels follow: the window's own (the default) or the standards'.
+    // The choice is remembered between runs; changing it calculates again the panels that show
+    // a result.
+    Rules rules() const { return rules_; }
+    void setRules(Rules rules);
     // One step of the banner.
     void stepBanner();
     // Hands the address to the desktop's default browser without waiting; a short message when
@@ -60,6 +70,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    template <class Panel>
+    std::string warningFor(std::span<const FieldError> errors, const Panel& panel);
     void buildControls(bool shownAtStart);
     // Chains the focus in tab order through the controls built so far; returns the first.
     QWidget* orderFocus();
@@ -75,6 +87,7 @@ private:
     ExplainedResults* results_ = nullptr;
     ResultActions* resultActions_ = nullptr;
     QTimer* timer_ = nullptr;
+    Rules rules_ = Rules::Window;
     bool panelsBuilt_ = false;
     bool placed_ = false;
 };

@@ -2,11 +2,16 @@
 
 #include "classifier_form.h"
 #include "qt_text.h"
+#include "ui_texts.h"
+
+#include "core/other_rules.h"
+#include "core/persian_letters.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <type_traits>
 
 namespace classifier {
 namespace {
@@ -15,25 +20,97 @@ std::size_t indexOf(Method method) {
     return method == Method::Unified ? 0 : 1;
 }
 
+constexpr std::string_view kDash = " \u2014 ";
+
+// The first line, said when the standards' rules answered or when the window's answer is not
+// theirs.
+std::string answeredBy(Method method, Rules rules, bool differs) {
+    if (rules == Rules::Window && !differs) {
+        return {};
+    }
+    if (rules == Rules::Window) {
+        return toStdString(texts::answerByWindowRules());
+    }
+    return toStdString(method == Method::Unified ? texts::answerByUnifiedStandard()
+                                                 : texts::answerByAashtoStandard());
+}
+
+template <class Result>
+std::string otherAnswer(const Result& result, const Result& other, const NumberFormat& format) {
+    std::string text;
+    if constexpr (std::is_same_v<Result, UnifiedResult>) {
+        text = answerText(other, Language::Persian);
+    } else {
+        text = answerText(other, Language::Persian, format);
+    }
+    if (const auto why = whyOtherwise(result, other, Language::Persian, format)) {
+        text += kDash;
+        text += *why;
+    }
+    return text;
+}
+
 } // namespace
 
 ExplainedResults::ExplainedResults(ClassifierForm& form) : QObject(&form), form_(form) {}
 
-void ExplainedResults::record(const UnifiedResult& result) {
-    keep(Method::Unified, unifiedReport(result, inputs(Method::Unified), form_.numberFormat()),
-         unifiedChartSample(result));
+void ExplainedResults::record(const UnifiedResult& result,
+                              const OtherAnswer<UnifiedResult>& other) {
+    const NumberFormat format = form_.numberFormat();
+    PanelReport report = unifiedReport(result, inputs(Method::Unified), format);
+    const bool differs = !other.result || !sameAnswer(result, *other.result);
+    report.rules.answeredBy = answeredBy(Method::Unified, result.rules, differs);
+    if (differs) {
+        report.rules.otherAnswer =
+            other.result ? otherAnswer(result, *other.result, format)
+                         : refusal(Method::Unified, otherRules(result.rules), other.errors);
+    }
+    keep(Method::Unified, std::move(report), unifiedChartSample(result), result.rules);
 }
 
-void ExplainedResults::record(const AashtoResult& result) {
+void ExplainedResults::record(const AashtoResult& result, const OtherAnswer<AashtoResult>& other) {
+    const NumberFormat format = form_.numberFormat();
     const AashtoPanel& panel = form_.panels().aashto;
     const AashtoCaptions captions = {toStdString(panel.soilType->accessibleName()),
                                      toStdString(panel.groupIndex->accessibleName())};
-    keep(Method::Aashto,
-         aashtoReport(result, inputs(Method::Aashto), captions, form_.numberFormat()),
-         aashtoChartSample(result));
+    PanelReport report = aashtoReport(result, inputs(Method::Aashto), captions, format);
+    const bool differs = !other.result || !sameAnswer(result, *other.result);
+    report.rules.answeredBy = answeredBy(Method::Aashto, result.rules, differs);
+    if (differs) {
+        report.rules.otherAnswer =
+            other.result ? otherAnswer(result, *other.result, format)
+                         : refusal(Method::Aashto, otherRules(result.rules), other.errors);
+    }
+    keep(Method::Aashto, std::move(report), aashtoChartSample(result), result.rules);
 }
 
-void ExplainedResults::keep(Method method, PanelReport report, ChartSample sample) {
+std::string ExplainedResults::refusal(Method method, Rules rules, const FieldErrors& errors) const {
+    std::string text = refusedText(rules, Language::Persian);
+    const auto caption = [&](Quantity field) {
+        const QLineEdit* box = method == Method::Unified ? form_.panels().unified.box(field)
+                                                         : form_.panels().aashto.box(field);
+        return box ? withPersianLetters(toStdString(box->accessibleName()))
+                   : std::string(symbolOf(field));
+    };
+    for (std::size_t i = 0; i < errors.size(); ++i) {
+        const FieldError& error = errors[i];
+        text += i == 0 ? kDash : say(Word::Semicolon, Language::Persian);
+        text += caption(error.field);
+        if (error.with) {
+            text += say(Word::Comma, Language::Persian);
+            text += caption(*error.with);
+        }
+        text += ": ";
+        if (const std::optional<Word> need = wordOf(error.need)) {
+            text += say(*need, Language::Persian);
+            text += say(Word::Comma, Language::Persian);
+        }
+        text += say(wordOf(error.problem), Language::Persian);
+    }
+    return text;
+}
+
+void ExplainedResults::keep(Method method, PanelReport report, ChartSample sample, Rules rules) {
     const QString tooltip = toQString(tooltipHtml(report));
     const QString description = toQString(report.heading);
     for (QLineEdit* box : form_.panels().results(method)) {
@@ -42,6 +119,7 @@ void ExplainedResults::keep(Method method, PanelReport report, ChartSample sampl
     }
     reports_[indexOf(method)] = std::move(report);
     samples_[indexOf(method)] = std::move(sample);
+    rules_[indexOf(method)] = rules;
     emit recorded(method);
 }
 
@@ -86,6 +164,10 @@ void ExplainedResults::copy(Method method, bool withExplanation) const {
 
 std::optional<ChartSample> ExplainedResults::chartSample(Method method) const {
     return samples_[indexOf(method)];
+}
+
+Rules ExplainedResults::rules(Method method) const {
+    return rules_[indexOf(method)];
 }
 
 } // namespace classifier

@@ -78,6 +78,13 @@ QMenu* ResultActions::menuAt(const QPoint& point) {
     explained->setShortcut(kCopyExplainedKeys);
     explained->setEnabled(calculated);
     menu->addSeparator();
+    QAction* standard = menu->addAction(texts::standardRules());
+    standard->setObjectName("standardRules");
+    standard->setCheckable(true);
+    standard->setChecked(form_.rules() == Rules::Standard);
+    connect(standard, &QAction::toggled, &form_,
+            [this](bool on) { form_.setRules(on ? Rules::Standard : Rules::Window); });
+    menu->addSeparator();
     menu->addAction(texts::showOnChart(), this, [this, m = *method] { showChart(m); });
     menu->addSeparator();
     QAction* sheet =
@@ -90,7 +97,7 @@ void ResultActions::showChart(Method method) {
     if (!chart_) {
         chart_ = new ChartWindow(&form_);
     }
-    chart_->showChart(method, results_.chartSample(method));
+    chart_->showChart(method, results_.chartSample(method), chartRules(method));
     if (!chart_->isVisible()) {
         placeOnScreenOf(*chart_, form_);
     }
@@ -101,14 +108,20 @@ void ResultActions::showChart(Method method) {
 
 void ResultActions::follow(Method method) {
     if (chart_ && chart_->method() == method) {
-        chart_->showChart(method, results_.chartSample(method));
+        chart_->showChart(method, results_.chartSample(method), chartRules(method));
     }
+}
+
+// The rules of the panel's last result, or the rules chosen before its first.
+Rules ResultActions::chartRules(Method method) const {
+    return results_.hasResult(method) ? results_.rules(method) : form_.rules();
 }
 
 SheetWindow* ResultActions::showSheet(Method method) {
     if (!sheet_) {
         sheet_ = new SheetWindow(&form_);
         sheet_->setMethod(method);
+        sheet_->setRules(form_.rules());
     }
     if (!sheet_->isVisible()) {
         placeOnScreenOf(*sheet_, form_);

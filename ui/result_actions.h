@@ -16,7 +16,8 @@ class ClassifierForm;
 class ExplainedResults;
 
 // What the user can do with a method panel's result: copy it, plainly or with its inputs and
-// explanation (context menu, Ctrl+C, Ctrl+Shift+C), and see it on the chart.
+// explanation (context menu, Ctrl+C, Ctrl+Shift+C), see it on the chart, and choose the rules
+// the panels follow.
 class ResultActions : public QObject {
     Q_OBJECT
 public:
@@ -43,6 +44,7 @@ protected:
 private:
     void copy(bool withExplanation);
     void follow(Method method);
+    Rules chartRules(Method method) const;
 
     ClassifierForm& form_;
     ExplainedResults& results_;

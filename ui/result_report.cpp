@@ -47,12 +47,19 @@ PanelReport aashtoReport(const AashtoResult& result, std::vector<CaptionedText> 
 }
 
 std::string copiedText(const PanelReport& report, bool withExplanation) {
-    std::string text = std::string(kRightToLeftMark) + report.heading + "\n";
+    std::string text;
+    if (!report.rules.answeredBy.empty()) {
+        text += std::string(kRightToLeftMark) + report.rules.answeredBy + "\n";
+    }
+    text += std::string(kRightToLeftMark) + report.heading + "\n";
     for (const CaptionedText& result : report.results) {
         text += line(result);
     }
     for (const std::string& note : report.notes) {
         text += std::string(kRightToLeftMark) + note + "\n";
+    }
+    if (!report.rules.otherAnswer.empty()) {
+        text += std::string(kRightToLeftMark) + report.rules.otherAnswer + "\n";
     }
     if (!withExplanation) {
         return text;
@@ -69,8 +76,14 @@ std::string copiedText(const PanelReport& report, bool withExplanation) {
 }
 
 std::string tooltipHtml(const PanelReport& report) {
-    std::string text = "<div dir=\"rtl\" style=\"white-space:nowrap\"><b>" +
-                       escapedMarkup(report.heading) + "</b>";
+    std::string text = "<div dir=\"rtl\" style=\"white-space:nowrap\">";
+    if (!report.rules.answeredBy.empty()) {
+        text += escapedMarkup(report.rules.answeredBy) + "<br>";
+    }
+    text += "<b>" + escapedMarkup(report.heading) + "</b>";
+    if (!report.rules.otherAnswer.empty()) {
+        text += "<br><i>" + escapedMarkup(report.rules.otherAnswer) + "</i>";
+    }
     for (const std::string& step : report.path) {
         text += "<br>" + escapedMarkup(step);
     }

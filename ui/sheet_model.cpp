@@ -120,6 +120,13 @@ void SheetModel::setMethod(Method method) {
     changed();
 }
 
+void SheetModel::setRules(Rules rules) {
+    beginResetModel();
+    document_.setRules(rules);
+    endResetModel();
+    changed();
+}
+
 void SheetModel::paste(const QString& text, int row, int column) {
     beginResetModel();
     document_.paste(toStdString(text), std::size_t(row), std::size_t(column));

@@ -26,6 +26,7 @@ public:
 
     bool isResultColumn(int column) const;
     void setMethod(Method method);
+    void setRules(Rules rules);
     // Tab-separated cells from the clipboard, the first at the given cell.
     void paste(const QString& text, int row, int column);
     void removeRows(const QList<int>& rows);

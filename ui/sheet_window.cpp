@@ -44,7 +44,7 @@ QPushButton* button(const QString& caption, QWidget* parent) {
 
 SheetWindow::SheetWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), model_(new SheetModel(this)), table_(new QTableView),
-      method_(new QComboBox), summary_(new QLabel) {
+      method_(new QComboBox), rules_(new QComboBox), summary_(new QLabel) {
     setObjectName("sheetWindow");
     setWindowTitle(texts::sheetTitle());
     setLayoutDirection(Qt::RightToLeft);
@@ -59,6 +59,15 @@ SheetWindow::SheetWindow(QWidget* parent)
     methodLabel->setBuddy(method_);
     connect(method_, &QComboBox::currentIndexChanged, this,
             [this] { model_->setMethod(Method(method_->currentData().toInt())); });
+
+    rules_->setObjectName("sheetRules");
+    rules_->addItem(texts::windowRules(), int(Rules::Window));
+    rules_->addItem(texts::standardRules(), int(Rules::Standard));
+    rules_->setAccessibleName(texts::rules());
+    auto* rulesLabel = new QLabel(texts::rules());
+    rulesLabel->setBuddy(rules_);
+    connect(rules_, &QComboBox::currentIndexChanged, this,
+            [this] { model_->setRules(Rules(rules_->currentData().toInt())); });
 
     table_->setObjectName("sheetTable");
     table_->setAccessibleName(texts::sheetTitle());
@@ -75,6 +84,9 @@ SheetWindow::SheetWindow(QWidget* parent)
     auto* top = new QHBoxLayout;
     top->addWidget(methodLabel);
     top->addWidget(method_);
+    top->addSpacing(16);
+    top->addWidget(rulesLabel);
+    top->addWidget(rules_);
     top->addStretch();
     auto* copy = button(texts::copyRows(), this);
     auto* paste = button(texts::pasteCells(), this);
@@ -131,6 +143,10 @@ void SheetWindow::setMethod(Method method) {
     method_->setCurrentIndex(method_->findData(int(method)));
 }
 
+void SheetWindow::setRules(Rules rules) {
+    rules_->setCurrentIndex(rules_->findData(int(rules)));
+}
+
 QString SheetWindow::summary() const {
     return summary_->text();
 }
@@ -162,7 +178,8 @@ void SheetWindow::showChart() {
     if (!chart_) {
         chart_ = new ChartWindow(this);
     }
-    chart_->showSamples(model_->document().method(), model_->document().chartSamples());
+    chart_->showSamples(model_->document().method(), model_->document().chartSamples(),
+                        model_->document().rules());
     if (!chart_->isVisible()) {
         placeOnScreenOf(*chart_, *this);
     }
@@ -180,7 +197,8 @@ bool SheetWindow::openFile(const QString& path) {
     const QByteArray bytes = file.readAll();
     try {
         model_->reset(sheet::Document::read({bytes.constData(), std::size_t(bytes.size())},
-                                            model_->document().method(), Language::Persian));
+                                            model_->document().method(), Language::Persian,
+                                            model_->document().rules()));
     } catch (const sheet::SheetError& error) {
         tell(texts::sheetNotRead(path + "\n" + toQString(error.what())));
         return false;
@@ -266,7 +284,7 @@ void SheetWindow::follow() {
         summary_->setText(toQString(document.tally().summary(Language::Persian)));
     }
     if (chart_ && chart_->isVisible()) {
-        chart_->showSamples(document.method(), document.chartSamples());
+        chart_->showSamples(document.method(), document.chartSamples(), document.rules());
     }
 }
 

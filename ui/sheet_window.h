@@ -24,6 +24,8 @@ public:
     SheetModel& model() { return *model_; }
     // Classifies the rows by the method, as choosing it at the top does.
     void setMethod(Method method);
+    // Classifies the rows by the rule set, as choosing it at the top does.
+    void setRules(Rules rules);
     QTableView& table() { return *table_; }
     // The summary under the table: how many rows were classified and refused.
     QString summary() const;
@@ -53,6 +55,7 @@ private:
     SheetModel* model_;
     QTableView* table_;
     QComboBox* method_;
+    QComboBox* rules_;
     QLabel* summary_;
     QPointer<ChartWindow> chart_;
     QString path_; // of the file last opened or saved

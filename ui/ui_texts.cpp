@@ -19,6 +19,57 @@ QString showOnChart() {
     return QCoreApplication::translate("SoilClassifier", "نمایش روی نمودار");
 }
 
+QString standardRules() {
+    return QCoreApplication::translate("SoilClassifier",
+                                       "قواعد استاندارد (ASTM D2487 و AASHTO M 145)");
+}
+
+QString answerByWindowRules() {
+    return QCoreApplication::translate("SoilClassifier", "پاسخ طبق قواعد پنجره");
+}
+
+QString answerByUnifiedStandard() {
+    return QCoreApplication::translate("SoilClassifier", "پاسخ طبق استاندارد ASTM D2487");
+}
+
+QString answerByAashtoStandard() {
+    return QCoreApplication::translate("SoilClassifier", "پاسخ طبق استاندارد AASHTO M 145");
+}
+
+QString finerPassesMore(const QString& finer, const QString& coarser) {
+    return QCoreApplication::translate("SoilClassifier",
+                                       "مقدار «%1» از مقدار «%2» بیشتر است، "
+                                       "ولی از الک ریزتر نمی\u200Cتواند بیش از الک "
+                                       "درشت\u200Cتر رد شود. لطفاً مقدارها را اصلاح کنید.")
+        .arg(finer, coarser);
+}
+
+QString negativeValue(const QString& box) {
+    return QCoreApplication::translate("SoilClassifier", "مقدار «%1» نمی\u200Cتواند منفی باشد. "
+                                                         "لطفاً مقدار را اصلاح کنید.")
+        .arg(box);
+}
+
+QString notAboveZero(const QString& box) {
+    return QCoreApplication::translate("SoilClassifier", "مقدار «%1» باید بیشتر از صفر باشد. "
+                                                         "لطفاً مقدار را اصلاح کنید.")
+        .arg(box);
+}
+
+QString belowOne(const QString& box) {
+    return QCoreApplication::translate("SoilClassifier",
+                                       "مقدار «%1» نمی\u200Cتواند کمتر از 1 باشد. "
+                                       "لطفاً مقدار را اصلاح کنید.")
+        .arg(box);
+}
+
+QString numberBesideNonPlastic(const QString& box, const QString& nonPlasticBox) {
+    return QCoreApplication::translate("SoilClassifier", "در «%1» عدد آمده است، ولی «%2» نمونه را "
+                                                         "غیرخمیری (NP) می\u200Cداند. "
+                                                         "لطفاً مقدارها را اصلاح کنید.")
+        .arg(box, nonPlasticBox);
+}
+
 QString savePng() {
     return QCoreApplication::translate("SoilClassifier", "ذخیره با قالب PNG");
 }
@@ -51,6 +102,14 @@ QString sheetTitle() {
 
 QString method() {
     return QCoreApplication::translate("SoilClassifier", "روش:");
+}
+
+QString rules() {
+    return QCoreApplication::translate("SoilClassifier", "قواعد:");
+}
+
+QString windowRules() {
+    return QCoreApplication::translate("SoilClassifier", "قواعد پنجره");
 }
 
 QString unifiedMethod() {
@@ -88,6 +147,8 @@ QString resultColumn(const QString& name) {
         {"group_index", "نشانه گروه (G.I)"},
         {"group_index_note", "یادداشت نشانه گروه"},
         {"subgrade_rating", "ارزیابی بستر راه"},
+        {"designation", "گروه با نشانه گروه"},
+        {"other_rules", "پاسخ قواعد دیگر"},
         {"explanation", "توضیح"},
         {"error", "خطا"},
     };
@@ -118,7 +179,8 @@ QString sheetNotSaved(const QString& why) {
 
 QString sheetHint() {
     return QCoreApplication::translate("SoilClassifier",
-                                       "سطرهای نمونه‌ها را در صفحه‌گسترده کپی کنید و اینجا "
+                                       "سطرهای نمونه‌ها را در صفحه‌گسترده کپی کنید و "
+                                       "اینجا "
                                        "با "
                                        "Ctrl+V "
                                        "بچسبانید، یا پرونده CSV را روی پنجره رها کنید.");

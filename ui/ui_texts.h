@@ -10,6 +10,21 @@ namespace classifier::texts {
 QString copyResult();
 QString copyResultExplained();
 QString showOnChart();
+// The checkable menu item that turns the standards' rules on.
+QString standardRules();
+
+// The first line of a result's tooltip and copied text: which rules gave the answer.
+QString answerByWindowRules();
+QString answerByUnifiedStandard();
+QString answerByAashtoStandard();
+
+// The warnings of the standards' rules for data no sample can have, naming the boxes by their
+// captions.
+QString finerPassesMore(const QString& finer, const QString& coarser);
+QString negativeValue(const QString& box);
+QString notAboveZero(const QString& box);
+QString belowOne(const QString& box);
+QString numberBesideNonPlastic(const QString& box, const QString& nonPlasticBox);
 
 QString savePng();
 QString saveSvg();
@@ -20,6 +35,9 @@ QString chartNotSaved();
 QString classifySheet();
 QString sheetTitle();
 QString method();
+// The sheet window's choice of rules, and its two items.
+QString rules();
+QString windowRules();
 QString unifiedMethod();
 QString aashtoMethod();
 QString copyRows();

@@ -2,6 +2,7 @@
 #include "core/chart/chart.h"
 #include "core/chart/parts.h"
 
+#include <algorithm>
 #include <array>
 
 namespace classifier {
@@ -91,6 +92,14 @@ const AashtoGroup& firstA2Row() {
     return coarseGroups().back();
 }
 
+// The standard's A-2 rows, the only granular rows that LL and PI decide.
+std::span<const AashtoGroup> standardA2Rows() {
+    const std::span<const AashtoGroup> rows = coarseGroups(Rules::Standard);
+    const auto first = std::find_if(rows.begin(), rows.end(),
+                                    [](const AashtoGroup& row) { return zoneOf(row).has_value(); });
+    return {first, rows.end()};
+}
+
 } // namespace
 
 ChartSample aashtoChartSample(const AashtoResult& result) {
@@ -99,6 +108,19 @@ ChartSample aashtoChartSample(const AashtoResult& result) {
                       std::string(group ? group->compactLabel : "\u2014"),
                       std::nullopt};
     point.symbol = point.label;
+    if (!result.sample.liquidLimitGiven) {
+        point.notDrawn = Word::NonPlasticNotDrawn;
+        return point;
+    }
+    if (result.rules == Rules::Standard) {
+        // Every sample has a group: a silt-clay one, an A-2 one, or one its sieves decide.
+        const bool a2 = group && std::any_of(standardA2Rows().begin(), standardA2Rows().end(),
+                                             [&](const AashtoGroup& row) { return &row == group; });
+        point.layer = !result.coarse ? std::optional(ChartLayer::AashtoFine)
+                      : a2           ? std::optional(ChartLayer::AashtoA2)
+                                     : std::nullopt;
+        return point;
+    }
     const double f200 = result.sample.fines;
     if (!result.coarse && meetsF200(fineGroups().front(), f200)) {
         point.layer = ChartLayer::AashtoFine;
@@ -108,14 +130,18 @@ ChartSample aashtoChartSample(const AashtoResult& result) {
     return point;
 }
 
-Chart aashtoChart(std::vector<ChartSample> samples, ChartLayer focus, const SampleCounts* rest) {
+Chart aashtoChart(std::vector<ChartSample> samples, ChartLayer focus, Rules rules,
+                  const SampleCounts* rest) {
     Chart chart = emptyChart(Word::AashtoChart, Word::NamedBySieves, std::move(samples), rest);
     const bool a2 = focus == ChartLayer::AashtoA2;
-    addRows(chart, fineGroups(), ChartLayer::AashtoFine,
+    addRows(chart, fineGroups(rules), ChartLayer::AashtoFine,
             a2 ? ZoneStyle::Outlined : ZoneStyle::Filled, kFineColours);
-    addRows(chart, coarseGroups(), ChartLayer::AashtoA2,
+    addRows(chart, coarseGroups(rules), ChartLayer::AashtoA2,
             a2 ? ZoneStyle::Filled : ZoneStyle::Outlined, kA2Colours);
-    addLine(chart, {41, 11}, {geometry::kChartLimit * 2, geometry::kChartLimit * 2 - 30}, true,
+    // PI = LL − 30 from the corner of the A-7 groups: LL 41 and PI 11 by the window's rows, 40
+    // and 10 by the standard's, which read "41 min" as above 40.
+    const ChartPoint corner = rules == Rules::Standard ? ChartPoint{40, 10} : ChartPoint{41, 11};
+    addLine(chart, corner, {geometry::kChartLimit * 2, geometry::kChartLimit * 2 - 30}, true,
             Word::A7DividingLine);
     addDensity(chart, rest);
     return chart;

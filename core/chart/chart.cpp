@@ -38,7 +38,7 @@ Chart emptyChart(Word title, Word note, std::vector<ChartSample> samples,
     chart.x = geometry::fittedRange(0, 100, coordinates(samples, rest, true));
     chart.y = geometry::fittedRange(0, 60, coordinates(samples, rest, false));
     if (samples.size() == 1 && !samples.front().layer) {
-        chart.note = note;
+        chart.note = samples.front().notDrawn.value_or(note);
     }
     chart.samples = std::move(samples);
     return chart;

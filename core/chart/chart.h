@@ -3,6 +3,7 @@
 #include "core/aashto.h"
 #include "core/chart/geometry.h"
 #include "core/language.h"
+#include "core/rules.h"
 #include "core/unified.h"
 #include "core/words.h"
 
@@ -16,12 +17,13 @@
 namespace classifier {
 
 // The rules that decide a letter or a group from LL and PI, one set for each kind of sample.
+// The window's rules and the standard's draw each layer their own way.
 enum class ChartLayer {
-    FineSoil,    // Unified, F200 > 50: CL, CH, ML, MH
-    CoarseFines, // Unified, 12 < F200 ≤ 50: C above the A-line and PI > 7, else M
-    DualFines,   // Unified, 5 < F200 ≤ 12: C above the A-line, else M
-    AashtoFine,  // AASHTO, F200 ≥ 36: A-4 to A-7-6
-    AashtoA2,    // AASHTO, 25 < F200 ≤ 35: A-2-4 to A-2-7
+    FineSoil,    // Unified, fine-grained: CL, CH, ML, MH; by the standard also CL-ML, OL, OH
+    CoarseFines, // Unified, above 12 % fines: C or M; by the standard also C-M (SC-SM, GC-GM)
+    DualFines,   // Unified, the dual symbols' fines: C or M
+    AashtoFine,  // AASHTO, silt-clay: A-4 to A-7-6
+    AashtoA2,    // AASHTO, granular: A-2-4 to A-2-7
 };
 
 enum class ZoneStyle { Filled, Outlined, Hidden };
@@ -47,6 +49,8 @@ struct ChartSample {
     std::string label; // beside the point: the sample's id, or else its symbol or group
     std::optional<ChartLayer> layer;
     std::string symbol = {}; // its symbol or group, as the legend counts it; the label when empty
+    // Why a sample with no layer is not drawn, where it is not the chart's usual reason.
+    std::optional<Word> notDrawn = std::nullopt;
 };
 
 // Samples counted rather than drawn one by one: how many fall in each square of the chart's
@@ -76,12 +80,13 @@ ChartSample unifiedChartSample(const UnifiedResult& result);
 ChartSample aashtoChartSample(const AashtoResult& result);
 
 // The plasticity chart with its zones filled for the given layer (FineSoil, CoarseFines or
-// DualFines), its axes wide enough for every sample, those drawn and those counted in `rest`.
+// DualFines), its axes wide enough for every sample, those drawn and those counted in `rest`,
+// its zones those of the given rules.
 Chart unifiedChart(std::vector<ChartSample> samples, ChartLayer focus = ChartLayer::FineSoil,
-                   const SampleCounts* rest = nullptr);
+                   Rules rules = Rules::Window, const SampleCounts* rest = nullptr);
 // The LL–PI chart of the AASHTO rows: the zones of the focus layer filled, the other outlined.
 Chart aashtoChart(std::vector<ChartSample> samples, ChartLayer focus = ChartLayer::AashtoFine,
-                  const SampleCounts* rest = nullptr);
+                  Rules rules = Rules::Window, const SampleCounts* rest = nullptr);
 
 // Where a zone's label goes: the centre of its largest piece.
 ChartPoint zoneLabelPoint(const Zone& zone);

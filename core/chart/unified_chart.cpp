@@ -18,8 +18,14 @@ constexpr HalfPlane kHighLimit = {-1, 0, -kHighLiquidLimit};
 constexpr HalfPlane kPlastic = {0, -1, -kClayeyFinesPlasticity};
 constexpr HalfPlane kLowPlastic = {0, 1, kClayeyFinesPlasticity};
 
+// The standard's band of silty clay, PI 4 to 7 on or above the A-line; on its edges counts as in
+// it.
+constexpr HalfPlane kAboveBand = {0, -1, -kSiltyClayPlasticity}; // PI ≥ 4
+constexpr HalfPlane kBelowBand = {0, 1, kSiltyClayPlasticity};   // PI ≤ 4
+
 constexpr std::uint32_t kClayLow = 0xD6EAF8, kClayHigh = 0xAED6F1;
 constexpr std::uint32_t kSiltLow = 0xFDEBD0, kSiltHigh = 0xF8C471;
+constexpr std::uint32_t kSiltyClay = 0xD2B4DE;
 
 ZoneStyle styleFor(ChartLayer layer, ChartLayer focus) {
     return layer == focus ? ZoneStyle::Filled : ZoneStyle::Hidden;
@@ -40,14 +46,32 @@ void addZones(Chart& chart, ChartLayer focus) {
     addZone(chart, "M", L::DualFines, dual, kSiltLow, {{kBelow}});
 }
 
+// The standard's zones: the CL-ML band, and OL and OH beside the letters they share a zone with.
+void addStandardZones(Chart& chart, ChartLayer focus) {
+    using L = ChartLayer;
+    const ZoneStyle fine = styleFor(L::FineSoil, focus);
+    addZone(chart, "CL/OL", L::FineSoil, fine, kClayLow, {{kLowLimit, kAbove, kPlastic}});
+    addZone(chart, "CL-ML", L::FineSoil, fine, kSiltyClay,
+            {{kLowLimit, kAbove, kAboveBand, kLowPlastic}});
+    addZone(chart, "ML/OL", L::FineSoil, fine, kSiltLow,
+            {{kLowLimit, kBelow}, {kLowLimit, kAbove, kBelowBand}});
+    addZone(chart, "CH/OH", L::FineSoil, fine, kClayHigh, {{kHighLimit, kAbove}});
+    addZone(chart, "MH/OH", L::FineSoil, fine, kSiltHigh, {{kHighLimit, kBelow}});
+    const ZoneStyle coarse = styleFor(L::CoarseFines, focus);
+    addZone(chart, "C", L::CoarseFines, coarse, kClayLow, {{kAbove, kPlastic}});
+    addZone(chart, "C-M", L::CoarseFines, coarse, kSiltyClay, {{kAbove, kAboveBand, kLowPlastic}});
+    addZone(chart, "M", L::CoarseFines, coarse, kSiltLow, {{kBelow}, {kAbove, kBelowBand}});
+    const ZoneStyle dual = styleFor(L::DualFines, focus);
+    addZone(chart, "C", L::DualFines, dual, kClayLow, {{kAbove, kAboveBand}});
+    addZone(chart, "M", L::DualFines, dual, kSiltLow, {{kBelow}, {kAbove, kBelowBand}});
+}
+
 void addLines(Chart& chart) {
     const double far = geometry::kChartLimit * 2;
     addLine(chart, {kALineStart, 0}, {far, kALineSlope * (far - kALineStart)}, false, Word::ALine);
     addLine(chart, {8, 0}, {far, 0.9 * (far - 8)}, true, Word::ULine);
     addLine(chart, {kHighLiquidLimit, chart.y.low}, {kHighLiquidLimit, chart.y.high}, false,
             Word::HighLiquidLimitLine);
-    addLine(chart, {kALineStart + kClayeyFinesPlasticity / kALineSlope, kClayeyFinesPlasticity},
-            {far, kClayeyFinesPlasticity}, true, Word::ClayeyFinesLine);
 }
 
 } // namespace
@@ -57,6 +81,10 @@ ChartSample unifiedChartSample(const UnifiedResult& result) {
                       result.symbol.compactText(),
                       std::nullopt};
     point.symbol = point.label;
+    if (!result.sample.liquidLimitGiven) {
+        point.notDrawn = Word::NonPlasticNotDrawn;
+        return point;
+    }
     // The step that chose how the letters are found tells which rules LL and PI met.
     for (const UnifiedStep& step : result.path) {
         switch (step.verdict) {
@@ -76,12 +104,22 @@ ChartSample unifiedChartSample(const UnifiedResult& result) {
     return point;
 }
 
-Chart unifiedChart(std::vector<ChartSample> samples, ChartLayer focus, const SampleCounts* rest) {
+Chart unifiedChart(std::vector<ChartSample> samples, ChartLayer focus, Rules rules,
+                   const SampleCounts* rest) {
     Chart chart = emptyChart(Word::PlasticityChart, Word::NamedByGrading, std::move(samples), rest);
     chart.y.low = 0; // the Unified method takes no negative LL or PI
     chart.x.low = 0;
+    if (rules == Rules::Standard) {
+        addStandardZones(chart, focus);
+        addLines(chart);
+        addDensity(chart, rest);
+        return chart;
+    }
     addZones(chart, focus);
     addLines(chart);
+    const double far = geometry::kChartLimit * 2;
+    addLine(chart, {kALineStart + kClayeyFinesPlasticity / kALineSlope, kClayeyFinesPlasticity},
+            {far, kClayeyFinesPlasticity}, true, Word::ClayeyFinesLine);
     addDensity(chart, rest);
     return chart;
 }

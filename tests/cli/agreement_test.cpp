@@ -1,5 +1,6 @@
 // The command reads every row through the core's validator, as the window reads its boxes: a
-// row is refused exactly when the validator refuses its fields, and classified as the value says.
+// row is refused exactly when the validator refuses its fields, and classified as the value says,
+// by either rule set.
 #include "command.h"
 
 #include "core/aashto.h"
@@ -51,8 +52,8 @@ private:
     std::mt19937 random_{20240609};
 };
 
-Rows classifyAll(const std::string& method, const std::vector<std::vector<std::string>>& samples,
-                 const std::string& header) {
+Rows classifyAll(const std::string& method, Rules rules,
+                 const std::vector<std::vector<std::string>>& samples, const std::string& header) {
     std::string sheet = header + "\n";
     for (const std::vector<std::string>& sample : samples) {
         for (std::size_t i = 0; i < sample.size(); ++i) {
@@ -60,7 +61,8 @@ Rows classifyAll(const std::string& method, const std::vector<std::vector<std::s
         }
         sheet += "\n";
     }
-    const test::CommandResult result = test::runCommand({method, "--lang", "fa"}, sheet);
+    const test::CommandResult result = test::runCommand(
+        {method, "--rules", rules == Rules::Window ? "window" : "standard", "--lang", "fa"}, sheet);
     Rows rows;
     CsvReader reader([&rows](Row row) { rows.emplace_back(row.begin(), row.end()); });
     reader.feed(result.output);
@@ -77,44 +79,52 @@ FieldTexts fieldTexts(const std::vector<std::string>& typed, std::span<const Fie
     return texts;
 }
 
-TEST(AgreeWithTheValidator, Unified) {
+class AgreeWithTheValidator : public testing::TestWithParam<Rules> {};
+
+TEST_P(AgreeWithTheValidator, Unified) {
+    const Rules rules = GetParam();
     Typist typist;
     std::vector<std::vector<std::string>> samples;
     for (int i = 0; i < kSamples; ++i) {
         samples.push_back({typist.value(-2, 102), typist.value(-2, 102), typist.value(-2, 110),
                            typist.value(-2, 60), typist.value(0, 4), typist.value(0, 30)});
     }
-    const Rows rows = classifyAll("unified", samples, "p200,p4,ll,pi,cc,cu");
+    const Rows rows = classifyAll("unified", rules, samples, "p200,p4,ll,pi,cc,cu");
     ASSERT_EQ(rows.size(), samples.size());
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const Checked<UnifiedSample> checked =
-            checkUnified(fieldTexts(samples[i], unifiedFields()), {});
+            checkUnified(fieldTexts(samples[i], unifiedFields()), {}, rules);
         SCOPED_TRACE("row " + std::to_string(i + 2));
-        EXPECT_EQ(rows[i][8].empty(), checked.errors().empty());
-        EXPECT_EQ(rows[i][6],
-                  checked.sample() ? classifyUnified(*checked.sample())->symbol.compactText() : "");
+        EXPECT_EQ(rows[i][9].empty(), checked.errors().empty());
+        EXPECT_EQ(rows[i][6], checked.sample()
+                                  ? classifyUnified(*checked.sample(), rules)->symbol.compactText()
+                                  : "");
     }
 }
 
-TEST(AgreeWithTheValidator, Aashto) {
+TEST_P(AgreeWithTheValidator, Aashto) {
+    const Rules rules = GetParam();
     Typist typist;
     std::vector<std::vector<std::string>> samples;
     for (int i = 0; i < kSamples; ++i) {
         samples.push_back({typist.value(-2, 102), typist.value(-2, 102), typist.value(-2, 102),
                            typist.value(-5, 110), typist.value(-5, 60)});
     }
-    const Rows rows = classifyAll("aashto", samples, "p200,p40,p10,ll,pi");
+    const Rows rows = classifyAll("aashto", rules, samples, "p200,p40,p10,ll,pi");
     ASSERT_EQ(rows.size(), samples.size());
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const Checked<AashtoSample> checked =
-            checkAashto(fieldTexts(samples[i], aashtoFields()), {});
+            checkAashto(fieldTexts(samples[i], aashtoFields()), {}, rules);
         SCOPED_TRACE("row " + std::to_string(i + 2));
-        EXPECT_EQ(rows[i][11].empty(), checked.errors().empty());
+        EXPECT_EQ(rows[i][13].empty(), checked.errors().empty());
         const AashtoGroup* group =
-            checked.sample() ? classifyAashto(*checked.sample())->group() : nullptr;
+            checked.sample() ? classifyAashto(*checked.sample(), rules)->group() : nullptr;
         EXPECT_EQ(rows[i][5], group ? group->compactLabel : "");
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(BothRuleSets, AgreeWithTheValidator,
+                         testing::Values(Rules::Window, Rules::Standard));
 
 } // namespace
 } // namespace classifier::cli

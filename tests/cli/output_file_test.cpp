@@ -18,8 +18,8 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kSheet = "p200,p4,ll,pi\n60,90,30,7.3\n";
-const std::string kClassified = "p200,p4,ll,pi,symbol,group_name,error,extra_fields\n"
-                                "60,90,30,7.3,CL,Sandy lean clay,,\n";
+const std::string kClassified = "p200,p4,ll,pi,symbol,group_name,other_rules,error,extra_fields\n"
+                                "60,90,30,7.3,CL,Sandy lean clay,,,\n";
 const std::string kOld = "what was there before\n";
 
 // A folder of its own for each case, holding the sheet in.csv.
@@ -352,7 +352,7 @@ TEST(OutputFile, IsLeftAsItWasWhenTheCommandFails) {
     Folder folder;
     folder.write("out.csv", kOld);
     const test::Finished finished =
-        test::runIn(folder.path(), {"aashto", "-o", "out.csv", "in.csv"});
+        test::runIn(folder.path(), {"aashto", "--rules", "window", "-o", "out.csv", "in.csv"});
     EXPECT_EQ(WEXITSTATUS(finished.status), 2);
     EXPECT_EQ(folder.read("out.csv"), kOld);
     EXPECT_EQ(folder.names(), (std::set<std::string>{"in.csv", "out.csv"}));

@@ -30,129 +30,142 @@ TEST_P(ClassifySheet, WritesEveryRowWithItsResult) {
     EXPECT_EQ(result.errors, "");
 }
 
-const std::string kUnifiedHeader = "p200,p4,ll,pi,cc,cu,symbol,group_name,error,extra_fields\n";
+const std::string kUnifiedHeader =
+    "p200,p4,ll,pi,cc,cu,symbol,group_name,other_rules,error,extra_fields\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, ClassifySheet,
     testing::Values(
         SheetCase{"header names in any case and blanks, other columns in their place",
-                  {"unified"},
+                  {"unified", "--rules", "window"},
                   "id, P200 ,depth,P4,LL,Pi\nBH1,34,2.5,98,38,26\n",
-                  "id, P200 ,depth,P4,LL,Pi,symbol,group_name,error,extra_fields\n"
-                  "BH1,34,2.5,98,38,26,SC,Clayey sand,,\n",
+                  "id, P200 ,depth,P4,LL,Pi,symbol,group_name,other_rules,error,extra_fields\n"
+                  "BH1,34,2.5,98,38,26,SC,Clayey sand,,,\n",
                   0},
         SheetCase{"dual symbol, grading pair first",
-                  {"unified"},
+                  {"unified", "--rules", "window"},
                   "p200,p4,ll,pi,cc,cu\n8,60,20,5,2,7\n",
-                  kUnifiedHeader + "8,60,20,5,2,7,SW-SC,Well-graded sand with clay and gravel,,\n",
+                  kUnifiedHeader + "8,60,20,5,2,7,SW-SC,Well-graded sand with clay and gravel,"
+                                   "\"standard: SW-SC, well-graded sand with silty clay and "
+                                   "gravel\",,\n",
                   0},
         SheetCase{"cc and cu may be missing when no row needs them",
-                  {"unified"},
+                  {"unified", "--rules", "window"},
                   "p200,p4,ll,pi\n60,90,30,7.3\n",
-                  "p200,p4,ll,pi,symbol,group_name,error,extra_fields\n60,90,30,7.3,CL,Sandy lean "
-                  "clay,,\n",
+                  "p200,p4,ll,pi,symbol,group_name,other_rules,error,extra_fields\n"
+                  "60,90,30,7.3,CL,Sandy lean clay,,,\n",
                   0},
         SheetCase{"semicolons: comma or point as the decimal point, written back with semicolons",
                   {"unified"},
                   "p200;p4;ll;pi\n60,5;90;30.0;7,3\n\"1.234,5\";90;30;7\n",
-                  "p200;p4;ll;pi;symbol;group_name;error;extra_fields\n"
-                  "60,5;90;30.0;7,3;CL;Sandy lean clay;;\n"
-                  "1.234,5;90;30;7;;;p200: not a number;\n",
+                  "p200;p4;ll;pi;symbol;group_name;other_rules;error;extra_fields\n"
+                  "60,5;90;30.0;7,3;CL;Sandy lean clay;;;\n"
+                  "1.234,5;90;30;7;;;;p200: not a number;\n",
                   1},
-        SheetCase{"the decimal sign of the sheet's numbers, in the index the command writes",
-                  {"aashto"},
-                  "p200;p40;p10;ll;pi\n36;30;10;51;9,0\n",
-                  "p200;p40;p10;ll;pi;group;material;soil_type;group_index;group_index_note;"
-                  "subgrade_rating;error;extra_fields\n"
-                  "36;30;10;51;9,0;A-5;Silty soil;Fine-grained;0,045;;fair to poor;;\n",
-                  0},
-        SheetCase{"semicolons and whole numbers: the decimal comma of such sheets",
-                  {"aashto"},
-                  "p200;p40;p10;ll;pi\r\n36;30;10;51;9\r\n",
-                  "p200;p40;p10;ll;pi;group;material;soil_type;group_index;group_index_note;"
-                  "subgrade_rating;error;extra_fields\r\n"
-                  "36;30;10;51;9;A-5;Silty soil;Fine-grained;0,045;;fair to poor;;\r\n",
-                  0},
-        SheetCase{"the output's delimiter and decimal sign as asked",
-                  {"aashto", "--delimiter", ",", "--decimal", "."},
-                  "p200;p40;p10;ll;pi\n36;30;10;51;9,0\n",
-                  "p200,p40,p10,ll,pi,group,material,soil_type,group_index,group_index_note,"
-                  "subgrade_rating,error,extra_fields\n"
-                  "36,30,10,51,\"9,0\",A-5,Silty soil,Fine-grained,0.045,,fair to poor,,\n",
-                  0},
+        SheetCase{
+            "the decimal sign of the sheet's numbers, in the index the command writes",
+            {"aashto", "--rules", "window"},
+            "p200;p40;p10;ll;pi\n36;40;60;51;9,0\n",
+            "p200;p40;p10;ll;pi;group;material;soil_type;group_index;group_index_note;"
+            "subgrade_rating;designation;other_rules;error;extra_fields\n"
+            "36;40;60;51;9,0;A-5;Silty soil;Fine-grained;0,045;;fair to poor;A-5 (0,045);;;\n",
+            0},
+        SheetCase{
+            "semicolons and whole numbers: the decimal comma of such sheets",
+            {"aashto", "--rules", "window"},
+            "p200;p40;p10;ll;pi\r\n36;40;60;51;9\r\n",
+            "p200;p40;p10;ll;pi;group;material;soil_type;group_index;group_index_note;"
+            "subgrade_rating;designation;other_rules;error;extra_fields\r\n"
+            "36;40;60;51;9;A-5;Silty soil;Fine-grained;0,045;;fair to poor;A-5 (0,045);;;\r\n",
+            0},
+        SheetCase{
+            "the output's delimiter and decimal sign as asked",
+            {"aashto", "--rules", "window", "--delimiter", ",", "--decimal", "."},
+            "p200;p40;p10;ll;pi\n36;40;60;51;9,0\n",
+            "p200,p40,p10,ll,pi,group,material,soil_type,group_index,group_index_note,"
+            "subgrade_rating,designation,other_rules,error,extra_fields\n"
+            "36,40,60,51,\"9,0\",A-5,Silty soil,Fine-grained,0.045,,fair to poor,A-5 (0.045),,,\n",
+            0},
         SheetCase{"commas: point as the decimal point, comma groups thousands",
-                  {"unified"},
+                  {"unified", "--rules", "window"},
                   "p200,p4,ll,pi\n\"60,5\",90,30,7\n\"1,000\",90,30,7\n60.5,90,30,7.3\n",
-                  "p200,p4,ll,pi,symbol,group_name,error,extra_fields\n"
-                  "\"60,5\",90,30,7,,,p200: not a number,\n"
-                  "\"1,000\",90,30,7,,,p200: outside 0 to 100,\n"
-                  "60.5,90,30,7.3,CL,Sandy lean clay,,\n",
+                  "p200,p4,ll,pi,symbol,group_name,other_rules,error,extra_fields\n"
+                  "\"60,5\",90,30,7,,,,p200: not a number,\n"
+                  "\"1,000\",90,30,7,,,,p200: outside 0 to 100,\n"
+                  "60.5,90,30,7.3,CL,Sandy lean clay,,,\n",
                   1},
-        SheetCase{"Persian digits and the Arabic decimal separator",
-                  {"unified"},
-                  "p200\tp4\tll\tpi\n۶۰٫۵\t٩٠\t30\t7.3\n",
-                  "p200\tp4\tll\tpi\tsymbol\tgroup_name\terror\textra_fields\n۶۰٫۵\t٩٠\t30\t7.3\tCL"
-                  "\tSandy lean clay\t\t\n",
-                  0},
-        SheetCase{"byte-order mark and CRLF kept, quoting out as needed",
-                  {"unified"},
-                  "\xEF\xBB\xBFnote,p200,p4,ll,pi\r\n\"say \"\"x\"\"\",60,90,30,7.3\r\n",
-                  "\xEF\xBB\xBFnote,p200,p4,ll,pi,symbol,group_name,error,extra_fields\r\n"
-                  "\"say \"\"x\"\"\",60,90,30,7.3,CL,Sandy lean clay,,\r\n",
-                  0},
+        SheetCase{
+            "Persian digits and the Arabic decimal separator",
+            {"unified", "--rules", "window"},
+            "p200\tp4\tll\tpi\n۶۰٫۵\t٩٠\t30\t7.3\n",
+            "p200\tp4\tll\tpi\tsymbol\tgroup_name\tother_rules\terror\textra_fields\n۶۰٫۵\t٩٠\t30"
+            "\t7.3\tCL\tSandy lean clay\t\t\t\n",
+            0},
+        SheetCase{
+            "byte-order mark and CRLF kept, quoting out as needed",
+            {"unified"},
+            "\xEF\xBB\xBFnote,p200,p4,ll,pi\r\n\"say \"\"x\"\"\",60,90,30,7.3\r\n",
+            "\xEF\xBB\xBFnote,p200,p4,ll,pi,symbol,group_name,other_rules,error,extra_fields\r\n"
+            "\"say \"\"x\"\"\",60,90,30,7.3,CL,Sandy lean clay,,,\r\n",
+            0},
         SheetCase{"every column at fault is named, in the order the window checks them",
-                  {"unified"},
+                  {"unified", "--rules", "window"},
                   "p200,p4,ll,pi,cc,cu\n101,x,-1,,,\n",
-                  kUnifiedHeader + "101,x,-1,,,,,,p200: outside 0 to 100; p4: not a number; "
+                  kUnifiedHeader + "101,x,-1,,,,,,,p200: outside 0 to 100; p4: not a number; "
                                    "ll: below 0; pi: empty,\n",
                   1},
         SheetCase{"cc and cu needed with 12 % fines or less",
-                  {"unified"},
+                  {"unified", "--rules", "window"},
                   "p200,p4,ll,pi,cc,cu\n12,60,20,5,,abc\n13,60,20,5,,abc\n",
-                  kUnifiedHeader + "12,60,20,5,,abc,,,\"cc: needed with 12 % fines or less, empty; "
-                                   "cu: needed with 12 % fines or less, not a number\",\n"
-                                   "13,60,20,5,,abc,SM,Silty sand with gravel,,\n",
+                  kUnifiedHeader +
+                      "12,60,20,5,,abc,,,,\"cc: needed with 12 % fines or less, empty; "
+                      "cu: needed with 12 % fines or less, not a number\",\n"
+                      "13,60,20,5,,abc,SM,Silty sand with gravel,\"standard: SC-SM, "
+                      "silty, clayey sand with gravel\",,\n",
                   1},
         SheetCase{"cc needed but no such column",
-                  {"unified"},
+                  {"unified", "--rules", "window"},
                   "p200,p4,ll,pi,cu\n3,60,20,5,7\n",
-                  "p200,p4,ll,pi,cu,symbol,group_name,error,extra_fields\n"
-                  "3,60,20,5,7,,,\"cc: needed with 12 % fines or less, no such column\",\n",
+                  "p200,p4,ll,pi,cu,symbol,group_name,other_rules,error,extra_fields\n"
+                  "3,60,20,5,7,,,,\"cc: needed with 12 % fines or less, no such column\",\n",
                   1},
         SheetCase{"only a header, -o - is standard output",
-                  {"unified", "-o", "-"},
+                  {"unified", "--rules", "window", "-o", "-"},
                   "p200,p4,ll,pi\n",
-                  "p200,p4,ll,pi,symbol,group_name,error,extra_fields\n",
+                  "p200,p4,ll,pi,symbol,group_name,other_rules,error,extra_fields\n",
                   0},
         SheetCase{"AASHTO: group, notes, index as the window shows them",
-                  {"aashto", "--lang", "en"},
-                  "p200,p40,p10,ll,pi\n36,30,10,51,9\n15,25,40,20,3\n20,40,60,30,8\n",
+                  {"aashto", "--rules", "window", "--lang", "en"},
+                  "p200,p40,p10,ll,pi\n36,40,60,51,9\n15,25,40,20,3\n20,40,60,30,8\n",
                   "p200,p40,p10,ll,pi,group,material,soil_type,group_index,group_index_note,"
-                  "subgrade_rating,error,extra_fields\n"
-                  "36,30,10,51,9,A-5,Silty soil,Fine-grained,0.045,,fair to poor,,\n"
+                  "subgrade_rating,designation,other_rules,error,extra_fields\n"
+                  "36,40,60,51,9,A-5,Silty soil,Fine-grained,0.045,,fair to poor,A-5 (0.045),,,\n"
                   "15,25,40,20,3,A-1-b,Sand and gravel or stone fragments,Coarse-grained,0,"
                   "The group index of this kind of soil is zero. | The group index came out "
-                  "negative and is taken as zero.,excellent to good,,\n"
+                  "negative and is taken as zero.,excellent to good,A-1-b (0),standard: A-1-a "
+                  "(0),,\n"
                   "20,40,60,30,8,,,Coarse-grained,0,The group index came out negative and is "
-                  "taken as zero.,,,\n",
+                  "taken as zero.,,,standard: A-2-4 (0),,\n",
                   0},
         SheetCase{"AASHTO: LL and PI need numbers, of any size the index allows",
-                  {"aashto"},
+                  {"aashto", "--rules", "window"},
                   "p200,p40,p10,ll,pi\n36,30,10,,x\n36,30,10,-5,-5\n100,0,0,1.7e308,1.7e308\n",
                   "p200,p40,p10,ll,pi,group,material,soil_type,group_index,group_index_note,"
-                  "subgrade_rating,error,extra_fields\n"
-                  "36,30,10,,x,,,,,,,ll: empty; pi: not a number,\n"
+                  "subgrade_rating,designation,other_rules,error,extra_fields\n"
+                  "36,30,10,,x,,,,,,,,,ll: empty; pi: not a number,\n"
                   "36,30,10,-5,-5,A-4,Silty soil,Fine-grained,0,The group index came out "
-                  "negative and is taken as zero.,fair to poor,,\n"
-                  "100,0,0,1.7e308,1.7e308,,,,,,,\"ll, pi: so large that the group index leaves "
+                  "negative and is taken as zero.,fair to poor,A-4 (0),\"standard: not classified "
+                  "(p200, p40: more passes the finer sieve than the coarser one; p40, p10: more "
+                  "passes the finer sieve than the coarser one; ll: below 0; pi: below 0)\",,\n"
+                  "100,0,0,1.7e308,1.7e308,,,,,,,,,\"ll, pi: so large that the group index leaves "
                   "the range of numbers\",\n",
                   1},
         SheetCase{
             "explanation: the steps joined",
-            {"unified", "--explain"},
+            {"unified", "--rules", "window", "--explain"},
             "p200,p4,ll,pi\n60,90,30,7.3\n",
-            "p200,p4,ll,pi,symbol,group_name,explanation,error,extra_fields\n"
-            "60,90,30,7.3,CL,Sandy lean clay,\"F200 = 60 % > 50 %: fine-grained | "
+            "p200,p4,ll,pi,symbol,group_name,other_rules,explanation,error,extra_fields\n"
+            "60,90,30,7.3,CL,Sandy lean clay,,\"F200 = 60 % > 50 %: fine-grained | "
             "PI = 7.3 ≥ 0.73 × (LL − 20) = 7.3: clay (C) | LL = 30 ≤ 50: low plasticity (L) | "
             "gravel 10 %, sand 30 %, fines 60 %: Sandy lean clay\",,\n",
             0}));
@@ -180,9 +193,9 @@ TEST_P(SheetShape, IsReadAsMeantOrRefusedNamingItsLine) {
 }
 
 const std::string kShort = "p200,p4,ll,pi\n";
-const std::string kShortOut = "p200,p4,ll,pi,symbol,group_name,error,extra_fields\n";
+const std::string kShortOut = "p200,p4,ll,pi,symbol,group_name,other_rules,error,extra_fields\n";
 const std::string kClayRow = "60,90,30,7.3";
-const std::string kClayOut = "60,90,30,7.3,CL,Sandy lean clay,,\n";
+const std::string kClayOut = "60,90,30,7.3,CL,Sandy lean clay,,,\n";
 const std::string kWideRow = std::string(17 << 20, '7');
 
 INSTANTIATE_TEST_SUITE_P(
@@ -214,44 +227,44 @@ INSTANTIATE_TEST_SUITE_P(
                   {"unified"},
                   "\t\t\np200\tp4\tll\tpi\n\t \t\n60\t90\t30\t7.3\n",
                   0,
-                  "p200\tp4\tll\tpi\tsymbol\tgroup_name\terror\textra_fields\n"
-                  "60\t90\t30\t7.3\tCL\tSandy lean clay\t\t\n"},
+                  "p200\tp4\tll\tpi\tsymbol\tgroup_name\tother_rules\terror\textra_fields\n"
+                  "60\t90\t30\t7.3\tCL\tSandy lean clay\t\t\t\n"},
         ShapeCase{"a quoted blank is a field",
                   {"unified"},
                   kShort + "\" \"\n",
                   1,
-                  kShortOut + " ,,,,,,1 fields where the header has 4,\n"},
+                  kShortOut + " ,,,,,,,1 fields where the header has 4,\n"},
         ShapeCase{"fields beyond the header's width go into extra_fields, short rows are filled",
                   {"unified"},
                   "id,p200,p4,ll,pi\nA,60\nB,60,90,30,7,extra,\"x,y\"\n",
                   1,
-                  "id,p200,p4,ll,pi,symbol,group_name,error,extra_fields\n"
-                  "A,60,,,,,,2 fields where the header has 5,\n"
-                  "B,60,90,30,7,,,7 fields where the header has 5,\"extra,\"\"x,y\"\"\"\n"},
+                  "id,p200,p4,ll,pi,symbol,group_name,other_rules,error,extra_fields\n"
+                  "A,60,,,,,,,2 fields where the header has 5,\n"
+                  "B,60,90,30,7,,,,7 fields where the header has 5,\"extra,\"\"x,y\"\"\"\n"},
         ShapeCase{"a sheet classified before: its old results replaced where they stand",
                   {"unified"},
                   "symbol,p200,p4,ll,pi,group_name,error,extra_fields\n"
                   "XX,60,90,30,7.3,old name,old error,\n",
                   0,
-                  "symbol,p200,p4,ll,pi,group_name,error,extra_fields\n"
-                  "CL,60,90,30,7.3,Sandy lean clay,,\n"},
+                  "symbol,p200,p4,ll,pi,group_name,error,other_rules,extra_fields\n"
+                  "CL,60,90,30,7.3,Sandy lean clay,,,\n"},
         ShapeCase{"an old explanation is emptied when none is asked for",
                   {"unified"},
                   "p200,p4,ll,pi,symbol,group_name,explanation,error\n60,90,30,7.3,x,y,z,w\n",
                   0,
-                  "p200,p4,ll,pi,symbol,group_name,explanation,error,extra_fields\n"
-                  "60,90,30,7.3,CL,Sandy lean clay,,,\n"},
+                  "p200,p4,ll,pi,symbol,group_name,explanation,error,other_rules,extra_fields\n"
+                  "60,90,30,7.3,CL,Sandy lean clay,,,,\n"},
         ShapeCase{"a column that only shares a result's name stays the sheet's own",
                   {"unified"},
                   "p200,p4,ll,pi,error\n60,90,30,7.3,0.5\n",
                   0,
-                  "p200,p4,ll,pi,error,symbol,group_name,error,extra_fields\n"
-                  "60,90,30,7.3,0.5,CL,Sandy lean clay,,\n"}));
+                  "p200,p4,ll,pi,error,symbol,group_name,other_rules,error,extra_fields\n"
+                  "60,90,30,7.3,0.5,CL,Sandy lean clay,,,\n"}));
 
 // Classifying the classified sheet again writes the same sheet, its extra fields and errors
 // included; in JSON its columns are each a key once.
 TEST(SheetShape, ClassifyingAnOutputAgainGivesTheSameSheet) {
-    const std::string sheet = "id,p200,p40,p10,ll,pi\nB1,36,30,10,51,9\nB2,x,1,1,1,1\n"
+    const std::string sheet = "id,p200,p40,p10,ll,pi\nB1,36,40,60,51,9\nB2,x,1,1,1,1\n"
                               "B3,60,40,60,50,21,\"a,\"\"b\"\"\",c\n";
     const std::string once = runCommand({"aashto", "--explain"}, sheet).output;
     EXPECT_EQ(runCommand({"aashto", "--explain"}, once).output, once);
@@ -288,7 +301,7 @@ TEST(SheetShape, JsonLinesOfAVeryWideSheet) {
     int count = 0;
     for (std::string line; std::getline(lines, line); ++count) {
         const nlohmann::json object = nlohmann::json::parse(line);
-        EXPECT_EQ(object.size(), kColumns + 3);
+        EXPECT_EQ(object.size(), kColumns + 4);
         EXPECT_EQ(object["c100006"], "1");
         EXPECT_EQ(object["symbol"], "CL");
     }
@@ -311,13 +324,13 @@ TEST_P(ChooseLanguage, FromTheOptionOrTheLocale) {
     arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
     const std::string output = runCommand(arguments, kPersianInput, c.environment).output;
     const std::string persian =
-        kUnifiedHeader + "34,98,38,26,,,SC,ماسه رس\u200Cدار,,\n"
-                         "3,60,20,5,,,,,\u200F\u2066cc\u2069: با ریزدانه 12 % یا کمتر لازم است، "
+        kUnifiedHeader + "34,98,38,26,,,SC,ماسه رس\u200Cدار,,,\n"
+                         "3,60,20,5,,,,,,\u200F\u2066cc\u2069: با ریزدانه 12 % یا کمتر لازم است، "
                          "خالی است؛ \u200F\u2066cu\u2069: با ریزدانه 12 % یا کمتر لازم است، "
                          "خالی است,\n";
     const std::string english = kUnifiedHeader +
-                                "34,98,38,26,,,SC,Clayey sand,,\n"
-                                "3,60,20,5,,,,,\"cc: needed with 12 % fines or less, empty; "
+                                "34,98,38,26,,,SC,Clayey sand,,,\n"
+                                "3,60,20,5,,,,,,\"cc: needed with 12 % fines or less, empty; "
                                 "cu: needed with 12 % fines or less, empty\",\n";
     EXPECT_EQ(output, c.persian ? persian : english);
 }
@@ -336,8 +349,9 @@ TEST(ClassifySheet, FindsItsColumnsByTheirHeaders) {
     const std::string persian = "نمونه,درصد عبوری از الک ۲۰۰,الک ۴,حد روانی,نشانه خمیری\n"
                                 "S1,34,98,38,26\n";
     EXPECT_EQ(runCommand({"unified"}, persian).output,
-              persian.substr(0, persian.find('\n')) + ",symbol,group_name,error,extra_fields\n" +
-                  "S1,34,98,38,26,SC,Clayey sand,,\n");
+              persian.substr(0, persian.find('\n')) +
+                  ",symbol,group_name,other_rules,error,extra_fields\n" +
+                  "S1,34,98,38,26,SC,Clayey sand,,,\n");
     const std::string english = "Sample,F200,Passing No. 4,LL (%),P.I,Fines\nS1,34,98,38,26,8\n";
     const test::CommandResult chosen =
         runCommand({"unified", "--column", "p200=Fines", "--column", "pi=P.I"}, english);
@@ -351,9 +365,9 @@ TEST(ClassifySheet, FindsItsColumnsByTheirHeaders) {
 // A bound is named as such; a dash is an empty field.
 TEST(ClassifySheet, TellsABoundFromAMeasuredValue) {
     const test::CommandResult result =
-        runCommand({"aashto"}, "p200,p40,p10,ll,pi\n<5,30,10,-,5-10\n");
+        runCommand({"aashto", "--rules", "window"}, "p200,p40,p10,ll,pi\n<5,30,10,-,5-10\n");
     EXPECT_EQ(result.output.substr(result.output.find('\n') + 1),
-              "<5,30,10,-,5-10,,,,,,,\"p200: a bound, not a measured value; ll: empty; pi: a "
+              "<5,30,10,-,5-10,,,,,,,,,\"p200: a bound, not a measured value; ll: empty; pi: a "
               "bound, not a measured value\",\n");
 }
 
@@ -363,7 +377,7 @@ TEST(ClassifySheet, PassesAUnitsRowThrough) {
         runCommand({"unified"}, "id,p200,p4,ll,pi\n,%,%,%,\nS1,34,98,38,26\n");
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.output.substr(result.output.find('\n') + 1),
-              ",%,%,%,,,,,\nS1,34,98,38,26,SC,Clayey sand,,\n");
+              ",%,%,%,,,,,,\nS1,34,98,38,26,SC,Clayey sand,,,\n");
     EXPECT_EQ(result.summary, "1 row: 1 classified");
 }
 
@@ -398,11 +412,12 @@ TEST(ClassifySheet, RefusesAWorkbookSayingWhatToDo) {
 
 // Names, materials and notes in Persian letters, without the window's padding.
 TEST(ClassifySheet, PersianTextsUseThePersianLettersAndNoPadding) {
-    const std::string output =
-        runCommand({"aashto", "--lang", "fa"}, "p200,p40,p10,ll,pi\n15,25,40,20,3\n").output;
+    const std::string output = runCommand({"aashto", "--rules", "window", "--lang", "fa"},
+                                          "p200,p40,p10,ll,pi\n15,25,40,20,3\n")
+                                   .output;
     EXPECT_NE(output.find(",A-1-b,ماسه و شن یا قلوه سنگ,درشت\u200Cدانه,0,"
                           "نشانه گروه این نوع خاک برابر صفر است . | "
-                          "نشانه گروه منفی شد برابر صفر می شود .,عالی تا خوب,,\n"),
+                          "نشانه گروه منفی شد برابر صفر می شود .,عالی تا خوب,"),
               std::string::npos)
         << output;
     EXPECT_EQ(output.find("\u064A"), std::string::npos);
@@ -411,7 +426,7 @@ TEST(ClassifySheet, PersianTextsUseThePersianLettersAndNoPadding) {
 
 TEST(ClassifySheet, JsonLinesKeepEveryFieldAsTyped) {
     const test::CommandResult result =
-        runCommand({"aashto", "--format", "json", "--explain"},
+        runCommand({"aashto", "--rules", "window", "--format", "json", "--explain"},
                    "id,p200,p40,p10,ll,pi\n\"B,1\",36,30,10,51.0,9\nB2,x\nB3,1,2,3,4,5,6\n");
     EXPECT_EQ(result.status, 1);
     std::istringstream lines(result.output);
@@ -424,10 +439,10 @@ TEST(ClassifySheet, JsonLinesKeepEveryFieldAsTyped) {
     for (const auto& [key, value] : rows[0].items()) {
         keys.push_back(key);
     }
-    EXPECT_EQ(keys,
-              (std::vector<std::string>{"id", "p200", "p40", "p10", "ll", "pi", "group", "material",
-                                        "soil_type", "group_index", "group_index_note",
-                                        "subgrade_rating", "explanation", "error"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"id", "p200", "p40", "p10", "ll", "pi", "group",
+                                              "material", "soil_type", "group_index",
+                                              "group_index_note", "subgrade_rating", "designation",
+                                              "other_rules", "explanation", "error"}));
     EXPECT_EQ(rows[0]["id"], "B,1");
     EXPECT_EQ(rows[0]["ll"], "51.0");
     EXPECT_EQ(rows[0]["group"], "A-5");
@@ -474,7 +489,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{{"unified", "--chart", "/no/such/dir/c.svg"},
                     kSheet,
                     "cannot write /no/such/dir/c.svg: No such file or directory"},
-        RefusalCase{{"aashto"},
+        RefusalCase{{"aashto", "--rules", "window"},
                     kSheet,
                     "the header has no column for p40 (found: \"p200\", \"p4\", \"ll\", "
                     "\"pi\"); it is found under names like p40, \"passing no. 40\", #40, 0.425 "

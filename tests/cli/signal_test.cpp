@@ -111,7 +111,8 @@ TEST_P(StoppedBySignal, LeavesTheOutputAsItWasOrCompletes) {
         ASSERT_TRUE(WIFEXITED(status));
         EXPECT_EQ(WEXITSTATUS(status), 0);
         const std::string written = out();
-        EXPECT_TRUE(written.starts_with("sample,p200,p4,ll,pi,symbol,group_name,error,"));
+        EXPECT_TRUE(
+            written.starts_with("sample,p200,p4,ll,pi,symbol,group_name,other_rules,error,"));
         EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 102);
     } else {
         ASSERT_TRUE(WIFSIGNALED(status));

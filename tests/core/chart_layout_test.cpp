@@ -269,7 +269,7 @@ Chart densityChart() {
     for (const ChartSample& sample : unifiedSheet(spread(5000, {15, 90}, {3, 50}), true)) {
         set.add(sample);
     }
-    return unifiedChart(std::move(set.drawn()), ChartLayer::FineSoil, &set.rest());
+    return unifiedChart(std::move(set.drawn()), ChartLayer::FineSoil, Rules::Window, &set.rest());
 }
 
 INSTANTIATE_TEST_SUITE_P(

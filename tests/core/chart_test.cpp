@@ -166,7 +166,8 @@ TEST(ChartSampleSet, DrawsTheFirstSamplesAndCountsTheRestOnTheGrid) {
     }
     set.add(unifiedChartSample(*classifyUnified({3, 60, 30, 10, 2.0, 8.0}))); // not on the chart
     EXPECT_EQ(set.drawn().size(), ChartSampleSet::kDrawn);
-    const Chart chart = unifiedChart(std::move(set.drawn()), ChartLayer::FineSoil, &set.rest());
+    const Chart chart =
+        unifiedChart(std::move(set.drawn()), ChartLayer::FineSoil, Rules::Window, &set.rest());
     ASSERT_TRUE(chart.density);
     EXPECT_EQ(chart.density->count, 7001u);
     EXPECT_EQ(std::accumulate(chart.density->squares.begin(), chart.density->squares.end(),

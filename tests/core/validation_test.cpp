@@ -21,10 +21,10 @@ void PrintTo(const Typed& t, std::ostream* os) {
 }
 
 FieldError error(Quantity field, Problem problem) {
-    return {field, problem, false, std::nullopt};
+    return {field, problem, Need::Always, std::nullopt};
 }
 FieldError needed(Quantity field, Problem problem) {
-    return {field, problem, true, std::nullopt};
+    return {field, problem, Need::ForGrading, std::nullopt};
 }
 
 FieldTexts typed(std::vector<std::pair<Quantity, const char*>> design,
@@ -132,9 +132,9 @@ INSTANTIATE_TEST_SUITE_P(
                error(Q::PlasticityIndex, Problem::NotANumber)}},
         // an index beyond the range of a double, either way
         Typed{{{Q::Fines, "100"}, {Q::LiquidLimit, "1.7e308"}, {Q::PlasticityIndex, "1.7e308"}},
-              {{Q::LiquidLimit, Problem::GroupIndexOverflow, false, Q::PlasticityIndex}}},
+              {{Q::LiquidLimit, Problem::GroupIndexOverflow, Need::Always, Q::PlasticityIndex}}},
         Typed{{{Q::Fines, "100"}, {Q::LiquidLimit, "-1.7e308"}, {Q::PlasticityIndex, "-1.7e308"}},
-              {{Q::LiquidLimit, Problem::GroupIndexOverflow, false, Q::PlasticityIndex}}}));
+              {{Q::LiquidLimit, Problem::GroupIndexOverflow, Need::Always, Q::PlasticityIndex}}}));
 
 TEST(Fields, AreReadInTheLocalesFormat) {
     const FieldTexts texts = typed({{Q::Fines, "36,5"},

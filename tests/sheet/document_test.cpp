@@ -83,7 +83,7 @@ TEST(Document, CopiesRowsWithTheirResultsAsASpreadsheetPastesThem) {
     const std::vector<std::size_t> rows = {0};
     const std::string copied = sheet.copied(rows);
     EXPECT_EQ(copied.substr(copied.find('\n') + 1),
-              "\"S\"\"1\"\t34\t98\t38\t26\t\t\tSC\tClayey sand\t\n");
+              "\"S\"\"1\"\t34\t98\t38\t26\t\t\tSC\tClayey sand\t\t\n");
     Document again(Method::Unified);
     again.paste(copied, 0, 0);
     EXPECT_EQ(again.row(0)[0], "S\"1");
@@ -91,13 +91,13 @@ TEST(Document, CopiesRowsWithTheirResultsAsASpreadsheetPastesThem) {
 }
 
 TEST(Document, IsWrittenBackInTheDialectItWasReadIn) {
-    const std::string csv = "\xEF\xBB\xBFid;p200;p40;p10;ll;pi\r\nS1;36;30;10;51;9,5\r\n";
+    const std::string csv = "\xEF\xBB\xBFid;p200;p40;p10;ll;pi\r\nS1;36;40;60;51;9,5\r\n";
     const Document sheet = Document::read(csv, Method::Aashto, Language::English);
     EXPECT_EQ(sheet.outcome(0).results.front(), "A-5");
     const std::string written = sheet.written();
     EXPECT_EQ(written.substr(0, written.find("\r\n") + 2),
               "\xEF\xBB\xBFid;p200;p40;p10;ll;pi;group;material;soil_type;group_index;"
-              "group_index_note;subgrade_rating;error\r\n");
+              "group_index_note;subgrade_rating;designation;other_rules;error\r\n");
     EXPECT_NE(written.find(";0,15;"), std::string::npos) << written; // the index, in its sign
     // read again, its old results give way to new ones
     const Document again = Document::read(written, Method::Aashto, Language::English);

@@ -186,6 +186,7 @@ private slots:
             QStringList({QString::fromUtf8("کپی نتیجه (disabled)"),
                          QString::fromUtf8("کپی نتیجه با ورودی\u200Cها و "
                                            "توضیح (disabled)"),
+                         QString::fromUtf8("قواعد استاندارد (ASTM D2487 و AASHTO M 145)"),
                          QString::fromUtf8("نمایش روی نمودار"),
                          QString::fromUtf8("طبقه‌بندی جدول نمونه‌ها…")}));
         menu->close();

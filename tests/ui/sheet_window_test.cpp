@@ -173,13 +173,36 @@ private slots:
         }
     }
 
+    void theRulesChosenAtTheTopNameEveryRow() {
+        SheetWindow* sheet = form->resultActions().showSheet(classifier::Method::Unified);
+        auto* rules = sheet->findChild<QComboBox*>("sheetRules");
+        QCOMPARE(rules->currentIndex(), 0); // the window's own rules, as the form's
+        QApplication::clipboard()->setText("S1\t49\t52\t30\t4\n");
+        sheet->pasteCells();
+        QAbstractItemModel* model = sheet->findChild<QTableView*>("sheetTable")->model();
+        const auto symbol = [&] {
+            for (int column = 0; column < model->columnCount(); ++column) {
+                if (model->headerData(column, Qt::Horizontal).toString() == QString("نشانه گروه")) {
+                    return model->index(0, column).data().toString();
+                }
+            }
+            return QString();
+        };
+        QCOMPARE(symbol(), QString("SM"));
+        rules->setCurrentIndex(1);
+        QCOMPARE(symbol(), QString("GM")); // gravel 48 % against sand 3 %
+    }
+
     void editingACellClassifiesItsRowAgain() {
         SheetWindow* sheet = form->resultActions().showSheet(classifier::Method::Aashto);
         QCOMPARE(sheet->findChild<QComboBox*>("sheetMethod")->currentIndex(), 1);
         QApplication::clipboard()->setText("S1\t36\t30\t10\t51\t9\n");
         sheet->pasteCells();
         QAbstractItemModel* model = sheet->findChild<QTableView*>("sheetTable")->model();
-        const int group = model->columnCount() - 7;
+        int group = 0;
+        while (model->headerData(group, Qt::Horizontal).toString() != QString("گروه")) {
+            ++group;
+        }
         QCOMPARE(model->index(0, group).data().toString(), QString("A-5"));
         QVERIFY(model->setData(model->index(0, 5), "25"));
         QCOMPARE(model->index(0, group).data().toString(), QString("A-7-6"));
