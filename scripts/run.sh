@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program into build/ and starts it.
+# Installs what is missing, builds the window and soil-classify into build/ and starts the window.
 # Needs a display: an X server (DISPLAY) or a Wayland session with Qt's Wayland plugin.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,5 +25,5 @@ fi
 
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --parallel --target soil-classifier
+cmake --build build --parallel --target soil-classifier soil-classify
 exec build/ui/soil-classifier

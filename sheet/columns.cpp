@@ -340,8 +340,10 @@ Columns Columns::find(std::span<const std::string_view> header,
         if (slot) {
             const std::string name(roleName(*role));
             throw ColumnError("the columns " + quoted(header[*slot]) + " and " + quoted(header[i]) +
-                              " both give " + name + "; say which with --column " + name +
-                              "=HEADER");
+                                  " both give " + name + "; say which with --column " + name +
+                                  "=HEADER",
+                              ColumnError::Kind::Twice, *role,
+                              {std::string(header[*slot]), std::string(header[i])});
         }
         slot = i;
     }
@@ -364,8 +366,33 @@ void Columns::missing(ColumnRole role, std::span<const std::string_view> header)
     }
     const std::string name(roleName(role));
     throw ColumnError("the header has no column for " + name + " (found: " + found +
-                      "); it is found under names like " + std::string(roleExamples(role)) +
-                      ", or say which with --column " + name + "=HEADER");
+                          "); it is found under names like " + std::string(roleExamples(role)) +
+                          ", or say which with --column " + name + "=HEADER",
+                      ColumnError::Kind::Missing, role,
+                      std::vector<std::string>(header.begin(), header.end()));
+}
+
+std::string_view persianName(ColumnRole role) {
+    switch (role) {
+    case ColumnRole::Id:
+        return "نمونه";
+    case ColumnRole::P200:
+        return "درصد عبوری از الک ۲۰۰";
+    case ColumnRole::P4:
+        return "درصد عبوری از الک ۴";
+    case ColumnRole::P40:
+        return "درصد عبوری از الک ۴۰";
+    case ColumnRole::P10:
+        return "درصد عبوری از الک ۱۰";
+    case ColumnRole::LL:
+        return "حد روانی";
+    case ColumnRole::PL:
+        return "حد خمیری";
+    case ColumnRole::PI:
+        return "نشانه خمیری";
+    default:
+        return roleName(role);
+    }
 }
 
 } // namespace classifier::sheet

@@ -38,6 +38,8 @@ std::string_view roleName(ColumnRole role);
 std::optional<ColumnRole> roleNamed(std::string_view name);
 // Some names the role is found under, for messages: "p200, F200, fines, ...".
 std::string_view roleExamples(ColumnRole role);
+// The role's Persian header, the one a new sheet of the window gets: «حد روانی».
+std::string_view persianName(ColumnRole role);
 
 // The header reduced to what tells columns apart: trimmed, in lower case, Persian and Arabic
 // letters and digits folded to one form, units in brackets and "%" dropped, punctuation and
@@ -53,10 +55,27 @@ struct ColumnChoice {
     std::string header;
 };
 
-// A header the columns cannot be found in, with the reason in one line.
+// A header the columns cannot be found in, with the reason in one line; and, for a face that
+// words it otherwise, what went wrong: the role, and the headers it concerns.
 class ColumnError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    enum class Kind {
+        Missing, // no column for the role; headers() are those found
+        Twice,   // two columns give the role; headers() are the two
+        Other,   // a user's choice that names no column
+    };
+    explicit ColumnError(const std::string& what, Kind kind = Kind::Other,
+                         ColumnRole role = ColumnRole::Id, std::vector<std::string> headers = {})
+        : std::runtime_error(what), kind_(kind), role_(role), headers_(std::move(headers)) {}
+
+    Kind kind() const { return kind_; }
+    ColumnRole role() const { return role_; }
+    const std::vector<std::string>& headers() const { return headers_; }
+
+private:
+    Kind kind_;
+    ColumnRole role_;
+    std::vector<std::string> headers_;
 };
 
 // Where each role stands in the header, or nothing.

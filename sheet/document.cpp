@@ -10,30 +10,6 @@
 namespace classifier::sheet {
 namespace {
 
-// The headers a new sheet of the window gets, one for each role it can need.
-std::string_view persianHeader(ColumnRole role) {
-    switch (role) {
-    case ColumnRole::Id:
-        return "نمونه";
-    case ColumnRole::P200:
-        return "درصد عبوری از الک ۲۰۰";
-    case ColumnRole::P4:
-        return "درصد عبوری از الک ۴";
-    case ColumnRole::P40:
-        return "درصد عبوری از الک ۴۰";
-    case ColumnRole::P10:
-        return "درصد عبوری از الک ۱۰";
-    case ColumnRole::LL:
-        return "حد روانی";
-    case ColumnRole::PL:
-        return "حد خمیری";
-    case ColumnRole::PI:
-        return "نشانه خمیری";
-    default:
-        return roleName(role);
-    }
-}
-
 std::span<const FieldRule> fieldsOf(Method method) {
     return method == Method::Unified ? unifiedFields() : aashtoFields();
 }
@@ -116,9 +92,9 @@ void Document::setRules(Rules rules) {
 }
 
 std::vector<std::string> Document::defaultHeader(Method method) {
-    std::vector<std::string> header = {std::string(persianHeader(ColumnRole::Id))};
+    std::vector<std::string> header = {std::string(persianName(ColumnRole::Id))};
     for (const FieldRule& rule : fieldsOf(method)) {
-        header.emplace_back(persianHeader(roleOf(rule.field)));
+        header.emplace_back(persianName(roleOf(rule.field)));
     }
     return header;
 }
@@ -251,7 +227,7 @@ void Document::setMethod(Method method) {
     }();
     for (const FieldRule& rule : fieldsOf(method)) {
         if (!rule.optional && !columns.of(roleOf(rule.field))) {
-            header_.emplace_back(persianHeader(roleOf(rule.field)));
+            header_.emplace_back(persianName(roleOf(rule.field)));
         }
     }
     widen(header_.size());
@@ -419,7 +395,7 @@ void Document::readHeader() {
         const std::vector<std::string_view> names = views(header_);
         classifier_->readHeader(names);
     } catch (const ColumnError& error) {
-        headerProblem_ = error.what();
+        headerProblem_ = error;
     }
     classifyAll();
 }

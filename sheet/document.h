@@ -72,7 +72,7 @@ public:
 
     // Why the sheet's columns cannot be read (a column the method needs is missing, two take
     // one role); every row then waits, unclassified.
-    const std::optional<std::string>& headerProblem() const { return headerProblem_; }
+    const std::optional<ColumnError>& headerProblem() const { return headerProblem_; }
 
     enum class State { Classified, Refused, Units, Empty, Waiting };
     struct CellError {
@@ -114,7 +114,7 @@ private:
     std::vector<std::string> header_;
     std::vector<std::vector<std::string>> rows_;
     std::vector<Outcome> outcomes_;
-    std::optional<std::string> headerProblem_;
+    std::optional<ColumnError> headerProblem_;
     Dialect dialect_;
 };
 

@@ -34,6 +34,27 @@
 namespace classifier {
 namespace {
 
+// Why the sheet's columns cannot be read, in the window's words.
+QString columnProblem(const sheet::ColumnError& error) {
+    const QString role = toQString(sheet::persianName(error.role()));
+    const std::vector<std::string>& headers = error.headers();
+    switch (error.kind()) {
+    case sheet::ColumnError::Kind::Missing: {
+        QStringList found;
+        for (const std::string& header : headers) {
+            found << "«" + toQString(header) + "»";
+        }
+        return texts::columnMissing(role, found.join("، "),
+                                    toQString(sheet::roleExamples(error.role())));
+    }
+    case sheet::ColumnError::Kind::Twice:
+        return texts::columnTwice(role, toQString(headers.at(0)), toQString(headers.at(1)));
+    case sheet::ColumnError::Kind::Other:
+        break;
+    }
+    return toQString(error.what());
+}
+
 QPushButton* button(const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setAutoDefault(false);
@@ -62,7 +83,8 @@ SheetWindow::SheetWindow(QWidget* parent)
 
     rules_->setObjectName("sheetRules");
     rules_->addItem(texts::windowRules(), int(Rules::Window));
-    rules_->addItem(texts::standardRules(), int(Rules::Standard));
+    rules_->addItem(texts::standardRulesShort(), int(Rules::Standard));
+    rules_->setItemData(1, texts::standardRules(), Qt::ToolTipRole);
     rules_->setAccessibleName(texts::rules());
     auto* rulesLabel = new QLabel(texts::rules());
     rulesLabel->setBuddy(rules_);
@@ -277,7 +299,7 @@ void SheetWindow::closeEvent(QCloseEvent* event) {
 void SheetWindow::follow() {
     const sheet::Document& document = model_->document();
     if (document.headerProblem()) {
-        summary_->setText(texts::columnsUnread(toQString(*document.headerProblem())));
+        summary_->setText(texts::columnsUnread(columnProblem(*document.headerProblem())));
     } else if (document.rowCount() == 0) {
         summary_->setText(texts::sheetHint());
     } else {

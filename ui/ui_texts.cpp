@@ -112,6 +112,10 @@ QString windowRules() {
     return QCoreApplication::translate("SoilClassifier", "قواعد پنجره");
 }
 
+QString standardRulesShort() {
+    return QCoreApplication::translate("SoilClassifier", "قواعد استاندارد");
+}
+
 QString unifiedMethod() {
     return QCoreApplication::translate("SoilClassifier", "یونیفاید (Unified)");
 }
@@ -178,18 +182,35 @@ QString sheetNotSaved(const QString& why) {
 }
 
 QString sheetHint() {
-    return QCoreApplication::translate("SoilClassifier",
-                                       "سطرهای نمونه‌ها را در صفحه‌گسترده کپی کنید و "
-                                       "اینجا "
-                                       "با "
-                                       "Ctrl+V "
-                                       "بچسبانید، یا پرونده CSV را روی پنجره رها کنید.");
+    return QCoreApplication::translate(
+        "SoilClassifier",
+        "سطرهای نمونه‌ها را در صفحه‌گسترده کپی کنید و "
+        "اینجا "
+        "با "
+        "Ctrl+V "
+        "بچسبانید، یا پرونده CSV را روی پنجره رها کنید.");
 }
 
 QString columnsUnread(const QString& why) {
     return QCoreApplication::translate("SoilClassifier",
                                        "ستون‌های جدول خوانده نشد: ") +
            why;
+}
+
+QString columnMissing(const QString& role, const QString& found, const QString& names) {
+    return QCoreApplication::translate("SoilClassifier",
+                                       "ستونی برای «%1» پیدا نشد (سرستون‌ها: %2). سرستون آن "
+                                       "را "
+                                       "یکی از این نام‌ها بگذارید: %3")
+        .arg(role, found, names);
+}
+
+QString columnTwice(const QString& role, const QString& first, const QString& second) {
+    return QCoreApplication::translate("SoilClassifier",
+                                       "هر دو ستون «%1» و «%2» «%3» را می‌دهند؛ سرستون یکی "
+                                       "را "
+                                       "تغییر دهید یا آن را پاک کنید.")
+        .arg(first, second, role);
 }
 
 QString browserNotStarted(const QString& address) {

@@ -38,6 +38,7 @@ QString method();
 // The sheet window's choice of rules, and its two items.
 QString rules();
 QString windowRules();
+QString standardRulesShort();
 QString unifiedMethod();
 QString aashtoMethod();
 QString copyRows();
@@ -55,6 +56,11 @@ QString resultColumn(const QString& name);
 QString sheetHint();
 // "The sheet's columns cannot be read:" and why.
 QString columnsUnread(const QString& why);
+// A column the sheet needs that its header lacks: the role, the headers found, some names the
+// role is found under.
+QString columnMissing(const QString& role, const QString& found, const QString& names);
+// Two columns that both give one role.
+QString columnTwice(const QString& role, const QString& first, const QString& second);
 
 // "The web browser could not be started; open this address in your browser:" and the address.
 QString browserNotStarted(const QString& address);

@@ -193,6 +193,22 @@ private slots:
         QCOMPARE(symbol(), QString("GM")); // gravel 48 % against sand 3 %
     }
 
+    void aHeaderItCannotReadIsSaidInPersian() {
+        using classifier::sheet::Document;
+        SheetWindow* sheet = form->resultActions().showSheet(classifier::Method::Unified);
+        sheet->model().reset(Document::read("id,F200,p200,ll,pi\nS1,34,98,38,26\n",
+                                            classifier::Method::Unified,
+                                            classifier::Language::Persian));
+        QVERIFY2(sheet->summary().contains(QString("هر دو ستون «F200» و «p200»")),
+                 qPrintable(sheet->summary()));
+        sheet->model().reset(
+            Document::read("id,p200,ll,pi\nS1,34,38,26\n", classifier::Method::Aashto,
+                           classifier::Language::Persian, classifier::Rules::Window));
+        QVERIFY2(sheet->summary().contains(QString("ستونی برای «درصد عبوری از الک ۴۰»")),
+                 qPrintable(sheet->summary()));
+        QVERIFY(!sheet->summary().contains("column"));
+    }
+
     void editingACellClassifiesItsRowAgain() {
         SheetWindow* sheet = form->resultActions().showSheet(classifier::Method::Aashto);
         QCOMPARE(sheet->findChild<QComboBox*>("sheetMethod")->currentIndex(), 1);
