@@ -4,7 +4,8 @@
 #   bench/run.sh memory             memory and time at each stage of start-up, under Xvfb
 #   bench/run.sh idle [seconds]     CPU time of the idle window with its banner running (60 s)
 #   bench/run.sh classify [clicks]  click on each Calculate button to result, offscreen (10000)
-#   bench/run.sh cli [rows]         soil-classify: rows/s of each method, memory at 10M rows
+#   bench/run.sh cli [rows]         soil-classify: rows/s of each method, plain and as labs export
+#                                   sheets (aliases, units row, ";", decimal commas), memory at 10M rows
 #   bench/run.sh sheet [rows]       the sheet window: rows pasted to rows classified and shown,
 #                                   without and with --chart
 # BENCH_BUILD_DIR chooses the build directory (default: build).

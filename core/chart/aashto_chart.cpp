@@ -144,6 +144,7 @@ Chart aashtoChart(std::vector<ChartSample> samples, ChartLayer focus, Rules rule
     addLine(chart, corner, {geometry::kChartLimit * 2, geometry::kChartLimit * 2 - 30}, true,
             Word::A7DividingLine);
     addDensity(chart, rest);
+    chart.gapStrips = rules == Rules::Window;
     return chart;
 }
 

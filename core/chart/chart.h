@@ -74,6 +74,9 @@ struct Chart {
     std::optional<ChartDensity> density; // of the samples beyond those drawn
     // Said on the chart when its one sample is not drawn.
     std::optional<Word> note;
+    // The rows leave strips that no group takes (LL 40 to 41, PI 10 to 11), which the legend
+    // explains: the AASHTO chart by the window's rules.
+    bool gapStrips = false;
 };
 
 ChartSample unifiedChartSample(const UnifiedResult& result);

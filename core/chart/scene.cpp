@@ -548,14 +548,10 @@ private:
         std::vector<std::pair<std::string, std::size_t>> entries(counts.begin(), counts.end());
         std::stable_sort(entries.begin(), entries.end(),
                          [](const auto& a, const auto& b) { return a.second > b.second; });
-        const bool aashto =
-            std::any_of(chart_.zones.begin(), chart_.zones.end(), [](const Zone& z) {
-                return z.layer == ChartLayer::AashtoFine || z.layer == ChartLayer::AashtoA2;
-            });
         const auto dividing =
             std::find_if(chart_.lines.begin(), chart_.lines.end(),
                          [](const ChartLine& line) { return line.label == Word::A7DividingLine; });
-        if (entries.empty() && !aashto && dividing == chart_.lines.end()) {
+        if (entries.empty() && !chart_.gapStrips && dividing == chart_.lines.end()) {
             return;
         }
 
@@ -597,7 +593,7 @@ private:
                 }
             }
         };
-        if (aashto) {
+        if (chart_.gapStrips) {
             explained({Word::GapStripsNoGroup}, [&](double middle) {
                 ScenePolygon strip;
                 strip.points = {{kPad, middle - 4},
@@ -832,12 +828,15 @@ private:
     }
 
     // The samples not labelled on the chart, with their symbols or groups, LL and PI, in
-    // columns under it; without the label column when every label is the symbol.
+    // columns under it; without the label column when every label is the symbol. A sheet of
+    // thousands lists its first few hundred and counts the rest: a longer table is read by no
+    // one, and would make the picture of a large sheet many times the size of its chart.
     void table() {
         if (unlabelled_.empty()) {
             return;
         }
-        const std::size_t listed = std::min(unlabelled_.size(), ChartSampleSet::kDrawn);
+        constexpr std::size_t kMostListed = 240;
+        const std::size_t listed = std::min(unlabelled_.size(), kMostListed);
         const bool named =
             std::any_of(unlabelled_.begin(), unlabelled_.begin() + listed,
                         [&](std::size_t i) { return points_[i].label != points_[i].symbol; });
