@@ -30,13 +30,11 @@ void CsvText::field(std::string_view text, bool first, std::string& out) const {
         return;
     }
     out += '"';
-    for (const char c : text) {
-        out += c;
-        if (c == '"') {
-            out += '"';
-        }
+    for (std::size_t quote; (quote = text.find('"')) != std::string_view::npos;) {
+        out.append(text.substr(0, quote + 1)).push_back('"');
+        text.remove_prefix(quote + 1);
     }
-    out += '"';
+    out.append(text).push_back('"');
 }
 
 } // namespace classifier::sheet
