@@ -220,7 +220,7 @@ void CsvReader::append(const char* first, const char* last) {
         throw RowTooLong("line " + std::to_string(rowLine_) + ": the row is longer than " +
                          sizeText(rowLimit_));
     }
-    text_.append(first, last);
+    text_.append(first, static_cast<std::size_t>(last - first));
 }
 
 void CsvReader::startRow() {

@@ -76,7 +76,7 @@ private:
             }
             return;
         }
-        const std::optional<UnifiedResult> result = classifyUnified(*checked.sample(), rules_);
+        const std::optional<UnifiedResult> result = classifyUnified(*checked.sample(), rules_, detail());
         symbol_ = result->symbol.compactText();
         texts_[0] = symbol_;
         texts_[1] = named(names_, *result, [&] { return result->name(language_); });
@@ -131,7 +131,7 @@ private:
             }
             return;
         }
-        const std::optional<AashtoResult> result = classifyAashto(*checked.sample(), rules_);
+        const std::optional<AashtoResult> result = classifyAashto(*checked.sample(), rules_, detail());
         if (const AashtoGroup* group = result->group()) {
             texts_[0] = group->compactLabel;
             texts_[1] = materialText(*group, language_);

@@ -92,7 +92,11 @@ protected:
     Rules rules_;
     Language language_;
     bool explain_;
+
     bool keepSamples_ = false;
+    // The decision path is worked out only for an explanation or a chart, which place a sample
+    // by the steps that named it.
+    Detail detail() const { return explain_ || keepSamples_ ? Detail::Path : Detail::Answer; }
     std::optional<ChartSample> sample_;
     NumberFormat format_;  // of the sheet's numbers
     NumberFormat written_; // of the numbers the results write
