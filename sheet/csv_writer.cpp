@@ -1,7 +1,5 @@
 #include "sheet/csv_writer.h"
 
-#include <algorithm>
-
 namespace classifier::sheet {
 
 CsvText::CsvText(Dialect dialect) : dialect_(std::move(dialect)) {
@@ -20,11 +18,12 @@ void CsvText::start(std::string& out) const {
 
 void CsvText::field(std::string_view text, bool first, std::string& out) const {
     if (!first) {
-        out += dialect_.delimiter;
+        out.append(&dialect_.delimiter, 1);
     }
-    const bool quoted = std::any_of(text.begin(), text.end(), [this](char c) {
-        return quoted_[static_cast<unsigned char>(c)];
-    });
+    unsigned char quoted = 0; // without a branch a character: most fields need no quotes
+    for (const char c : text) {
+        quoted |= quoted_[static_cast<unsigned char>(c)];
+    }
     if (!quoted) {
         out += text;
         return;
