@@ -6,6 +6,7 @@
 #include "cli/run.h"
 #include "cli/sheet_layout.h"
 #include "sheet/csv_reader.h"
+#include "sheet/row_classifier.h"
 
 #include <nlohmann/json.hpp>
 
@@ -101,8 +102,9 @@ void checkCsv(const Rows& input, const Rows& output, int status,
     const std::size_t width = header.size();
     bool before = true;
     for (const std::string& name : results) {
-        before = before && std::any_of(header.begin(), header.end(),
-                                       [&](const std::string& h) { return lowered(h) == name; });
+        before = before && (classifier::sheet::optionalResult(name) ||
+                            std::any_of(header.begin(), header.end(),
+                                        [&](const std::string& h) { return lowered(h) == name; }));
     }
     const std::size_t written = results.size() + (explain ? 1 : 0);
     if (!before) {
