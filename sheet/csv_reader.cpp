@@ -242,6 +242,15 @@ bool CsvReader::blankRow() const {
 
 void CsvReader::endRow() {
     if (!blankRow()) {
+        if (!std::exchange(rowHanded_, true) && !byteOrderMark_ &&
+            text_.starts_with(kByteOrderMark)) {
+            // A mark after blank lines begins the sheet as one at its start does.
+            text_.erase(0, kByteOrderMark.size());
+            for (std::size_t& end : ends_) {
+                end -= kByteOrderMark.size();
+            }
+            byteOrderMark_ = true;
+        }
         fields_.clear();
         std::size_t begin = 0;
         for (const std::size_t end : ends_) {

@@ -71,8 +71,9 @@ public:
 
     // The delimiter, once the first row is complete.
     char delimiter() const { return delimiter_; }
-    // Whether the sheet began with a byte-order mark, and how its first line ended ("\n",
-    // "\r\n" or "\r"; "\n" for a sheet of one line): what a sheet written back keeps.
+    // Whether the sheet began with a byte-order mark (after blank lines, if any), and how its
+    // first line ended ("\n", "\r\n" or "\r"; "\n" for a sheet of one line): what a sheet
+    // written back keeps.
     bool byteOrderMark() const { return byteOrderMark_; }
     std::string_view lineEnd() const { return lineEnd_; }
     // The line the row last handed on began on, counted from 1.
@@ -99,6 +100,7 @@ private:
     FirstRowScan firstRow_;
     bool bomChecked_ = false;
     bool byteOrderMark_ = false;
+    bool rowHanded_ = false;
     std::string_view lineEnd_ = "\n";
     std::size_t handedLine_ = 1;
 
