@@ -58,13 +58,7 @@ void ExplainedResults::record(const UnifiedResult& result,
                               const OtherAnswer<UnifiedResult>& other) {
     const NumberFormat format = form_.numberFormat();
     PanelReport report = unifiedReport(result, inputs(Method::Unified), format);
-    const bool differs = !other.result || !sameAnswer(result, *other.result);
-    report.rules.answeredBy = answeredBy(Method::Unified, result.rules, differs);
-    if (differs) {
-        report.rules.otherAnswer =
-            other.result ? otherAnswer(result, *other.result, format)
-                         : refusal(Method::Unified, otherRules(result.rules), other.errors);
-    }
+    report.rules = rulesNote(Method::Unified, result, other, format);
     keep(Method::Unified, std::move(report), unifiedChartSample(result), result.rules);
 }
 
@@ -74,14 +68,23 @@ void ExplainedResults::record(const AashtoResult& result, const OtherAnswer<Aash
     const AashtoCaptions captions = {toStdString(panel.soilType->accessibleName()),
                                      toStdString(panel.groupIndex->accessibleName())};
     PanelReport report = aashtoReport(result, inputs(Method::Aashto), captions, format);
-    const bool differs = !other.result || !sameAnswer(result, *other.result);
-    report.rules.answeredBy = answeredBy(Method::Aashto, result.rules, differs);
-    if (differs) {
-        report.rules.otherAnswer =
-            other.result ? otherAnswer(result, *other.result, format)
-                         : refusal(Method::Aashto, otherRules(result.rules), other.errors);
-    }
+    report.rules = rulesNote(Method::Aashto, result, other, format);
     keep(Method::Aashto, std::move(report), aashtoChartSample(result), result.rules);
+}
+
+// Which rules gave the answer and, where the other rule set answers otherwise, its answer.
+template <class Result>
+RulesNote ExplainedResults::rulesNote(Method method, const Result& result,
+                                      const OtherAnswer<Result>& other,
+                                      const NumberFormat& format) const {
+    RulesNote report;
+    const bool differs = !other.result || !sameAnswer(result, *other.result);
+    report.answeredBy = answeredBy(method, result.rules, differs);
+    if (differs) {
+        report.otherAnswer = other.result ? otherAnswer(result, *other.result, format)
+                                          : refusal(method, otherRules(result.rules), other.errors);
+    }
+    return report;
 }
 
 std::string ExplainedResults::refusal(Method method, Rules rules, const FieldErrors& errors) const {

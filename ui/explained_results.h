@@ -48,6 +48,9 @@ private:
     void keep(Method method, PanelReport report, ChartSample sample, Rules rules);
     std::vector<CaptionedText> inputs(Method method) const;
     // "not classified — <box>: <problem>", the boxes by their captions.
+    template <class Result>
+    RulesNote rulesNote(Method method, const Result& result, const OtherAnswer<Result>& other,
+                        const NumberFormat& format) const;
     std::string refusal(Method method, Rules rules, const FieldErrors& errors) const;
 
     ClassifierForm& form_;
