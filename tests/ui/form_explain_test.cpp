@@ -37,14 +37,7 @@ class FormExplainTest : public QObject {
     Q_OBJECT
     ClassifierForm* form = nullptr;
 
-    // Right-clicks the panel area beside the inputs and returns the menu that opens.
-    QMenu* rightClickPanel() {
-        QWidget* panel = control(*form, "XPPanel1");
-        const QPoint inPanel = panel->mapFrom(form, QPoint(40, 300));
-        QContextMenuEvent event(QContextMenuEvent::Mouse, inPanel, panel->mapToGlobal(inPanel));
-        QApplication::sendEvent(panel, &event);
-        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    }
+    QMenu* rightClickPanel() { return form_fixture::rightClickPanel(*form); }
     QStringList menuItems(QMenu* menu) {
         QStringList items;
         for (QAction* action : menu->actions()) {

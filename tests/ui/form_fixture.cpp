@@ -5,8 +5,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -66,6 +68,14 @@ void showStill(classifier::ClassifierForm& form) {
     if (!QTest::qWaitForWindowExposed(&form)) {
         qFatal("the form was not shown");
     }
+}
+
+QMenu* rightClickPanel(classifier::ClassifierForm& form) {
+    QWidget* panel = control(form, "XPPanel1");
+    const QPoint inPanel = panel->mapFrom(&form, QPoint(40, 300));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, inPanel, panel->mapToGlobal(inPanel));
+    QApplication::sendEvent(panel, &event);
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
 }
 
 QStringList visibleControls(classifier::ClassifierForm& form) {

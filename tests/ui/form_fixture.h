@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <functional>
 
+class QMenu;
 class QMessageBox;
 
 // Helpers for driving a shown ClassifierForm the way a user does.
@@ -21,6 +22,9 @@ void write(classifier::ClassifierForm& form, const char* name, const QString& te
 void click(classifier::ClassifierForm& form, const char* name);
 // Shows the form and waits until it is exposed, with its banner stopped.
 void showStill(classifier::ClassifierForm& form);
+
+// Right-clicks the panel area beside the inputs; the menu that opens, if any.
+QMenu* rightClickPanel(classifier::ClassifierForm& form);
 
 // The names of the window's controls that the user can see now.
 QStringList visibleControls(classifier::ClassifierForm& form);

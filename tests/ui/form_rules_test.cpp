@@ -33,15 +33,8 @@ class FormRulesTest : public QObject {
     Q_OBJECT
     ClassifierForm* form = nullptr;
 
-    QMenu* rightClickPanel() {
-        QWidget* panel = control(*form, "XPPanel1");
-        const QPoint inPanel = panel->mapFrom(form, QPoint(40, 300));
-        QContextMenuEvent event(QContextMenuEvent::Mouse, inPanel, panel->mapToGlobal(inPanel));
-        QApplication::sendEvent(panel, &event);
-        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    }
     QAction* standardRulesItem() {
-        QMenu* menu = rightClickPanel();
+        QMenu* menu = rightClickPanel(*form);
         return menu ? menu->findChild<QAction*>("standardRules") : nullptr;
     }
     void chooseStandardRules(bool on) {

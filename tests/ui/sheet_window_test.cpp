@@ -53,11 +53,7 @@ class SheetWindowTest : public QObject {
 
     SheetWindow* openFromTheMenu() {
         click(*form, "KewlButtons1");
-        QWidget* panel = control(*form, "XPPanel1");
-        const QPoint inPanel = panel->mapFrom(form, QPoint(40, 300));
-        QContextMenuEvent event(QContextMenuEvent::Mouse, inPanel, panel->mapToGlobal(inPanel));
-        QApplication::sendEvent(panel, &event);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QMenu* menu = rightClickPanel(*form);
         if (!menu) {
             return nullptr;
         }
