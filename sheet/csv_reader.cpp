@@ -243,7 +243,7 @@ bool CsvReader::blankRow() const {
 void CsvReader::endRow() {
     if (!blankRow()) {
         if (!std::exchange(rowHanded_, true) && !byteOrderMark_ &&
-            text_.starts_with(kByteOrderMark)) {
+            ends_.front() >= kByteOrderMark.size() && text_.starts_with(kByteOrderMark)) {
             // A mark after blank lines begins the sheet as one at its start does.
             text_.erase(0, kByteOrderMark.size());
             for (std::size_t& end : ends_) {
